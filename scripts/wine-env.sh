@@ -1,0 +1,39 @@
+# Sourced by the other scripts: Wine in a throwaway prefix, on a display.
+#   VELMORA_PREFIX  the prefix folder (required)
+export WINEPREFIX="$VELMORA_PREFIX"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LC_ALL=C.UTF-8
+export WINEARCH=win64
+
+velmora_display() {
+    # An X display that answers, or a private Xvfb started for this prefix.
+    if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
+    local n
+    for n in 91 92 93 94 95 96 97 98; do
+        export DISPLAY=":$n"
+        if xdpyinfo >/dev/null 2>&1; then return 0; fi
+        if [ ! -e "/tmp/.X$n-lock" ]; then
+            Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+            local i
+            for i in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+        fi
+    done
+    echo "no X display could be started" >&2
+    return 1
+}
+
+velmora_prefix() {
+    # The prefix is made once; parallel callers wait for the first one.
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    (
+        flock 9
+        if [ ! -f "$WINEPREFIX/.velmora-ready" ]; then
+            wineboot -i >/dev/null 2>&1
+            wineserver -w
+            mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+            cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
+            touch "$WINEPREFIX/.velmora-ready"
+        fi
+    ) 9>"$WINEPREFIX.lock"
+}

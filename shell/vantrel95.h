@@ -1,0 +1,100 @@
+// TVantrel95, the shell's one window: a borderless window around the
+// taskbar, painted in the profile's colour or tiled with its picture, with up
+// to 24 icons and their labels. Its handlers are split by concern:
+//   vantrel95_startup.cpp   creation, single instance, password, first showing
+//   vantrel95_desktop.cpp   profile loading, icons, painting
+//   vantrel95_geometry.cpp  the icon grid and the fit around the taskbar
+#pragma once
+
+#include "shared/shell_link.h"
+#include "ui/form.h"
+#include "ui/graphic.h"
+#include "ui/handles.h"
+#include "ui/menu.h"
+#include "ui/timer.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace dovrane {
+
+inline constexpr int kSlotCount = 24;
+
+struct Slot {
+    std::string Path;
+    bool IsFolder = false;
+};
+
+// The system windows hidden one by one before the desktop loads.
+enum HideStep : unsigned {
+    hsDesktop = 1,
+    hsProgman = 2,
+    hsOwnButton = 4,
+    hsTaskbar = 8,
+    hsStartButton = 16,
+    hsAll = 31,
+};
+
+// Fixed positions of the icon grid, in client pixels.
+RECT IconRect(int slot);
+RECT LabelRect(int slot);
+
+// Where the window goes around a taskbar with the given screen rectangle.
+RECT FitAroundTaskbar(const RECT& taskbar, int screenWidth, int screenHeight);
+
+class TVantrel95 : public ui::Form {
+public:
+    TVantrel95();
+    ~TVantrel95() override;
+
+    // True when creation found another shell running: the program ends at once.
+    bool EndedAtCreation() const { return endedAtCreation_; }
+
+    void LoadProfile();
+    void LoadIcons();
+    void FitToTaskbar();
+
+    // Components, in design order.
+    std::array<std::unique_ptr<ui::Image>, kSlotCount> ic;
+    std::array<std::unique_ptr<ui::Label>, kSlotCount> lb;   // lb[0] is LB0
+    ui::Timer Timer1{100};
+    ui::Timer Timer2{1};
+    ui::PopupMenu PM1;
+    ui::MenuItem* Formater1 = nullptr;
+    ui::MenuItem* Copiededisquettes1 = nullptr;
+    velmora::TVornShellLink SHL1;
+
+    // Fields.
+    std::array<Slot, kSlotCount> Slots;
+    std::string StoredPassword;
+    std::string ProfileName;
+    std::string ProfileDir;
+    std::string BackImageName;
+    ui::BitmapHandle BackBitmap;
+    bool CloseAllowed = false;
+    bool ExitAllowed = false;
+    bool SessionAllowed = false;
+    bool UnloadIconWanted = false;
+    unsigned HideSteps = 0;
+    HWND TrayWnd = nullptr;
+    HWND StartButtonWnd = nullptr;
+    HWND DesktopWnd = nullptr;
+    HWND ProgmanWnd = nullptr;
+
+protected:
+    void FormShow() override;
+    void FormPaint(HDC dc) override;
+
+private:
+    void FormCreate();
+    bool SingleInstance();
+    void ReadPassword();
+    void CreateGrid();
+    HICON SystemIcon(int index) const;
+
+    ui::KernelHandle instanceMutex_;
+    bool endedAtCreation_ = false;
+};
+
+}  // namespace dovrane

@@ -1,0 +1,132 @@
+// Loading the user's desktop profile into the icon grid, and painting.
+#include "shell/vantrel95.h"
+
+#include "resources/resource_ids.h"
+#include "shared/profile_store.h"
+#include "ui/platform.h"
+
+#include <shellapi.h>
+
+namespace dovrane {
+
+namespace {
+
+const int kGenericProgramIcon = 2;
+const int kClosedFolderIcon = 3;
+
+std::string Upper(std::string s) {
+    if (!s.empty()) CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
+    return s;
+}
+
+// ExtractIcon answers 1 for a file that is not a program, library or icon.
+HICON IconFrom(const std::string& file, int index) {
+    HICON icon = ExtractIconA(GetModuleHandleA(nullptr), file.c_str(), index);
+    return reinterpret_cast<UINT_PTR>(icon) > 1 ? icon : nullptr;
+}
+
+}  // namespace
+
+HICON TVantrel95::SystemIcon(int index) const {
+    if (HICON icon = IconFrom(ui::platform().systemDir() + "\\SHELL32.DLL", index)) return icon;
+    // Where the system library has no such icon, the program's own stands in.
+    int own = index == kClosedFolderIcon ? IDI_CLOSED_FOLDER : IDI_GENERIC_PROGRAM;
+    return CopyIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(own)));
+}
+
+void TVantrel95::LoadProfile() {
+    std::string windowsDir = ui::platform().windowsDir();
+    Slots[0] = {"Explorer /root,A:\\", false};
+
+    std::string profiles = velmora::ProfilesFolder(windowsDir);
+    ProfileName = velmora::ResolveProfileName(ui::platform().userName(), profiles);
+    ProfileDir = velmora::ProfileFolder(profiles, ProfileName);
+    SetCurrentDirectoryA(ProfileDir.c_str());
+    SetText("Bureau de : " + ProfileName);
+
+    velmora::SettingsFile settings(velmora::SettingsFileOf(profiles, ProfileName));
+    SetColor(static_cast<COLORREF>(settings.ReadInteger(velmora::kBackColor, static_cast<int>(Color()))));
+    BackImageName = settings.ReadString(velmora::kBackImage, "");
+    BackBitmap.reset();
+    if (!BackImageName.empty())
+        BackBitmap.reset(static_cast<HBITMAP>(
+            LoadImageA(nullptr, BackImageName.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+    CloseAllowed = false;
+
+    auto fontColor = static_cast<COLORREF>(settings.ReadInteger(velmora::kTextColor, velmora::kWhite));
+    auto backColor = static_cast<COLORREF>(settings.ReadInteger(velmora::kTextBackColor, velmora::kTeal));
+    bool transparent = settings.ReadInteger({"Text", "transparent"}, 1) == 1;
+    for (auto& label : lb) {
+        label->SetFontColor(fontColor);
+        label->SetColor(backColor);
+        label->SetTransparent(transparent);
+    }
+
+    bool driveA = settings.ReadFlag(velmora::kDriveAVisible, 0);
+    ic[0]->SetVisible(driveA);
+    lb[0]->SetVisible(driveA);
+    SessionAllowed = settings.ReadFlag(velmora::kSessionAllowed, 0);
+    UnloadIconWanted = settings.ReadFlag({"taskbar", "visible"}, 1);
+    ExitAllowed = settings.ReadFlag(velmora::kExitAllowed, 1);
+    LoadIcons();
+    Invalidate();
+}
+
+void TVantrel95::LoadIcons() {
+    WIN32_FIND_DATAA entry;
+    ui::FindHandle find(FindFirstFileA((ProfileDir + "\\*.*").c_str(), &entry));
+    if (!find) return;
+    // The folder's own "." and ".." come first.
+    int skipped = 0;
+    while (skipped < 2 && FindNextFileA(find.get(), &entry)) ++skipped;
+    if (skipped < 2) return;
+
+    int n = 0;
+    do {
+        if (++n >= kSlotCount) continue;   // enumerated, but no slot left
+        std::string name = entry.cFileName;
+        ui::IconHandle icon;
+        std::string label;
+        if (entry.dwFileAttributes == FILE_ATTRIBUTE_DIRECTORY) {
+            icon.reset(SystemIcon(kClosedFolderIcon));
+            label = name;
+            Slots[n] = {ProfileDir + "\\" + name, true};
+        } else {
+            SHL1.SetFileName(ProfileDir + "\\" + name);
+            bool read = true;
+            try {
+                SHL1.ReadLink();
+            } catch (const velmora::EVornShellLink&) {
+                read = false;
+            }
+            if (read) {
+                if (SHL1.FileIcon().FileName.empty()) SHL1.SetFileIcon({SHL1.Target, 0});
+                icon.reset(IconFrom(SHL1.FileIcon().FileName, SHL1.FileIcon().IconIndex));
+            }
+            if (!icon) icon.reset(SystemIcon(kGenericProgramIcon));
+            label = name.substr(0, name.find('.'));
+            std::string path = SHL1.FileName();
+            if (size_t pif = Upper(path).find(".PIF"); pif != std::string::npos) path.resize(pif + 4);
+            Slots[n] = {path, false};
+        }
+        ic[n]->SetIcon(std::move(icon));
+        ic[n]->SetVisible(true);
+        lb[n]->SetCaption(label);
+        lb[n]->SetVisible(true);
+    } while (FindNextFileA(find.get(), &entry));
+}
+
+void TVantrel95::FormPaint(HDC dc) {
+    if (!BackBitmap) return;
+    BITMAP bm = {};
+    GetObject(BackBitmap.get(), sizeof bm, &bm);
+    if (bm.bmWidth <= 0 || bm.bmHeight <= 0) return;
+    RECT client = ClientRect();
+    ui::MemoryDC mem(dc);
+    ui::SelectObjectScope select(mem.get(), BackBitmap.get());
+    for (int a = 0; a <= client.right / bm.bmWidth; ++a)
+        for (int c = 0; c <= client.bottom / bm.bmHeight; ++c)
+            BitBlt(dc, a * bm.bmWidth, c * bm.bmHeight, bm.bmWidth, bm.bmHeight, mem.get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace dovrane

@@ -1,0 +1,52 @@
+// Test helpers: a throwaway folder, files in it, and a record of the message
+// boxes that the code under test showed.
+#pragma once
+
+#include "ui/platform.h"
+
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// A fresh folder under the temporary folder, deleted with its content.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+    std::string MakeFolder(const std::string& name) const;
+    std::string WriteFile(const std::string& name, const std::string& content) const;
+
+private:
+    std::string path_;
+};
+
+void DeleteTree(const std::string& path);
+std::string ReadFile(const std::string& path);
+bool Exists(const std::string& path);
+
+struct ShownMessage {
+    std::string text, caption;
+    UINT flags;
+};
+
+// Replaces the message-box seam: records each box and gives a scripted answer.
+class MessageRecorder {
+public:
+    explicit MessageRecorder(int answer = IDOK);
+    std::vector<ShownMessage> shown;
+    int answer;
+
+private:
+    ui::PlatformOverride restore_;
+};
+
+// Runs the application's messages for the given time.
+void Pump(unsigned milliseconds);
+
+}  // namespace testing_support

@@ -1,0 +1,98 @@
+#include "ui/application.h"
+
+#include "ui/form.h"
+#include "ui/platform.h"
+
+#include <commctrl.h>
+
+namespace ui {
+
+Application& Application::Instance() {
+    static Application instance;
+    return instance;
+}
+
+void Application::Initialize() {
+    if (Handle()) return;
+    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
+    CreateOwnWindow(title_.c_str(), WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU |
+                    WS_MINIMIZEBOX, 0, nullptr, x, y, 0, 0, 0);
+}
+
+void Application::SetTitle(const std::string& title) {
+    title_ = title;
+    SetText(title);
+}
+
+int Application::Run() {
+    if (mainForm_) {   // shown once even when ending already
+        if (Handle()) ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+        mainForm_->Show();
+    }
+    MSG msg = {};
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
+    terminated_ = true;
+    return static_cast<int>(msg.wParam);
+}
+
+bool Application::HandleMessage() {
+    MSG msg;
+    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+        terminated_ = true;
+        PostQuitMessage(static_cast<int>(msg.wParam));   // let the outer loop end too
+        return false;
+    }
+    Dispatch(msg);
+    return true;
+}
+
+void Application::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            terminated_ = true;
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        Dispatch(msg);
+    }
+}
+
+bool Application::Dispatch(MSG& msg) {
+    HWND top = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (auto* form = dynamic_cast<Form*>(Window::FromHandle(top))) {
+        if (form->PreviewMessage(msg)) return true;
+        if (IsDialogMessageA(top, &msg)) return true;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+    return true;
+}
+
+void Application::Terminate(int exitCode) {
+    terminated_ = true;
+    PostQuitMessage(exitCode);
+}
+
+std::string Application::ErrorText(const std::string& message) {
+    std::string text = message;
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+    return text;
+}
+
+void Application::HandleException(const std::exception& e) {
+    platform().messageBox(Handle(), ErrorText(e.what()), title_, MB_OK | MB_ICONSTOP);
+}
+
+bool Application::OnSysCommand(WPARAM command) {
+    // Restoring the taskbar button restores the main form, as users expect.
+    if ((command & 0xFFF0) == SC_RESTORE && mainForm_) {
+        ShowWindow(mainForm_->Handle(), SW_RESTORE);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace ui

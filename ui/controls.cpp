@@ -1,0 +1,58 @@
+#include "ui/controls.h"
+
+#include "ui/form.h"
+
+namespace ui {
+
+void Control::CreateControl(const char* cls, const std::string& text, DWORD style, DWORD exStyle,
+                            const RECT& b) {
+    CreateSystemWindow(cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, exStyle, owner_.Handle(),
+                       b.left, b.top, b.right - b.left, b.bottom - b.top);
+    if (HFONT font = owner_.Font()) SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+void Control::SetFocus() { owner_.FocusControl(Handle()); }
+
+Button::Button(Form& owner, const RECT& bounds, const std::string& caption, DWORD style)
+    : Control(owner) {
+    CreateControl("BUTTON", caption, WS_TABSTOP | BS_PUSHBUTTON | style, 0, bounds);
+}
+
+void Button::Click() {
+    if (IsWindowEnabled(Handle())) SendMessageA(Handle(), BM_CLICK, 0, 0);
+}
+
+bool Button::OnReflectedCommand(WORD code) {
+    if (code != BN_CLICKED) return false;
+    if (onClick) onClick();
+    if (modalResult != 0) Owner().modalResult = modalResult;
+    return true;
+}
+
+Edit::Edit(Form& owner, const RECT& bounds, DWORD style) : Control(owner) {
+    CreateControl("EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL | style, WS_EX_CLIENTEDGE, bounds);
+}
+
+bool Edit::OnReflectedCommand(WORD code) {
+    if (code != EN_CHANGE) return false;
+    if (onChange) onChange();
+    return true;
+}
+
+CheckBox::CheckBox(Form& owner, const RECT& bounds, const std::string& caption) : Control(owner) {
+    CreateControl("BUTTON", caption, WS_TABSTOP | BS_AUTOCHECKBOX, 0, bounds);
+}
+
+void CheckBox::SetChecked(bool checked) {
+    SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool CheckBox::Checked() const { return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+bool CheckBox::OnReflectedCommand(WORD code) {
+    if (code != BN_CLICKED) return false;
+    if (onClick) onClick();
+    return true;
+}
+
+}  // namespace ui

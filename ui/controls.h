@@ -1,0 +1,66 @@
+// Windowed controls on a form: system controls subclassed so that their
+// events come back to their own object.
+#pragma once
+
+#include "ui/window.h"
+
+#include <functional>
+#include <string>
+
+namespace ui {
+
+class Form;
+
+class Control : public Window {
+public:
+    Form& Owner() const { return owner_; }
+    void SetFocus();
+
+protected:
+    explicit Control(Form& owner) : owner_(owner) {}
+    // Creates the system control as a child of the owner, in its font.
+    void CreateControl(const char* cls, const std::string& text, DWORD style, DWORD exStyle,
+                       const RECT& bounds);
+
+private:
+    Form& owner_;
+};
+
+// A push button. A non-zero modalResult ends its modal form with that value.
+class Button : public Control {
+public:
+    Button(Form& owner, const RECT& bounds, const std::string& caption, DWORD style = 0);
+    int modalResult = 0;
+    std::function<void()> onClick;
+    void Click();
+
+protected:
+    bool OnReflectedCommand(WORD code) override;
+};
+
+class Edit : public Control {
+public:
+    Edit(Form& owner, const RECT& bounds, DWORD style = 0);
+    std::function<void()> onChange;
+
+protected:
+    bool OnReflectedCommand(WORD code) override;
+};
+
+class CheckBox : public Control {
+public:
+    CheckBox(Form& owner, const RECT& bounds, const std::string& caption);
+    void SetChecked(bool checked);
+    bool Checked() const;
+    std::function<void()> onClick;
+
+protected:
+    bool OnReflectedCommand(WORD code) override;
+};
+
+// Rectangle from left, top, width and height, as form tables give them.
+constexpr RECT Bounds(int left, int top, int width, int height) {
+    return RECT{left, top, left + width, top + height};
+}
+
+}  // namespace ui

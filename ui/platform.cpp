@@ -1,0 +1,64 @@
+#include "ui/platform.h"
+
+#include <shlobj.h>
+
+namespace ui {
+
+namespace {
+
+std::string FolderFrom(UINT (WINAPI* get)(LPSTR, UINT)) {
+    char buffer[MAX_PATH] = {};
+    UINT n = get(buffer, sizeof buffer);
+    return n > 0 && n < sizeof buffer ? std::string(buffer, n) : std::string();
+}
+
+Platform RealPlatform() {
+    Platform p;
+    p.messageBox = [](HWND owner, const std::string& text, const std::string& caption, UINT flags) {
+        return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+    };
+    p.windowsDir = [] { return FolderFrom(GetWindowsDirectoryA); };
+    p.systemDir = [] { return FolderFrom(GetSystemDirectoryA); };
+    p.userName = []() -> std::optional<std::string> {
+        char buffer[50] = {};
+        DWORD size = sizeof buffer;
+        if (!GetUserNameA(buffer, &size)) return std::nullopt;
+        return std::string(buffer);
+    };
+    p.findWindow = [](const char* cls, const char* title) { return FindWindowA(cls, title); };
+    p.findChildWindow = [](HWND parent, const char* cls) {
+        return FindWindowExA(parent, nullptr, cls, nullptr);
+    };
+    p.desktopWindow = [] { return GetDesktopWindow(); };
+    p.startProgram = [](const std::string& commandLine, int show) {
+        return WinExec(commandLine.c_str(), show);
+    };
+    p.exitWindows = [](UINT flags) { return ExitWindowsEx(flags, 0) != FALSE; };
+    p.formatDrive = [](HWND owner, UINT drive, UINT formatId, UINT options) {
+        return SHFormatDrive(owner, drive, formatId, options);
+    };
+    p.help = [](HWND owner, const std::string& file, UINT command, ULONG_PTR data) {
+        return WinHelpA(owner, file.c_str(), command, data) != FALSE;
+    };
+    return p;
+}
+
+}  // namespace
+
+Platform& platform() {
+    static Platform instance = RealPlatform();
+    return instance;
+}
+
+int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
+    return platform().messageBox(owner, text, caption, flags);
+}
+
+std::string ProgramFolder() {
+    char path[MAX_PATH] = {};
+    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string s(path, n < sizeof path ? n : 0);
+    return s.substr(0, s.find_last_of("\\:") + 1);
+}
+
+}  // namespace ui

@@ -1,0 +1,66 @@
+// The calls that a test must be able to replace: modal boxes, the system
+// dialogs, ending the session, starting programs, where the system's own
+// windows and folders are, the help system. Each member starts as the real
+// call; a test assigns another one and restores it with PlatformOverride.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace ui {
+
+class Form;
+class PopupMenu;
+
+struct Platform {
+    // MessageBoxA: owner, text, caption, MB_* flags; answers IDOK, IDYES...
+    std::function<int(HWND, const std::string&, const std::string&, UINT)> messageBox;
+    // Runs a form modally and answers its modal result. Empty: the real loop.
+    std::function<int(Form&)> showModal;
+    // Pops a menu up at a screen point; answers the chosen command or 0.
+    std::function<UINT(PopupMenu&, POINT)> popupMenu;
+
+    std::function<std::string()> windowsDir;
+    std::function<std::string()> systemDir;
+    // The logged-on user's name, asked into a buffer of 50 bytes; none when
+    // the system cannot give it there.
+    std::function<std::optional<std::string>()> userName;
+
+    std::function<HWND(const char* cls, const char* title)> findWindow;
+    std::function<HWND(HWND parent, const char* cls)> findChildWindow;
+    std::function<HWND()> desktopWindow;
+
+    // WinExec: answers a value below 32 on failure.
+    std::function<UINT(const std::string& commandLine, int show)> startProgram;
+    // ExitWindowsEx: answers whether the system accepted the request.
+    std::function<bool(UINT flags)> exitWindows;
+    // SHFormatDrive: answers the dialog's result.
+    std::function<DWORD(HWND, UINT drive, UINT formatId, UINT options)> formatDrive;
+    // WinHelpA.
+    std::function<bool(HWND, const std::string& file, UINT command, ULONG_PTR data)> help;
+};
+
+Platform& platform();
+
+// Puts the real calls back when a test's scope ends.
+class PlatformOverride {
+public:
+    PlatformOverride() : saved_(platform()) {}
+    ~PlatformOverride() { platform() = saved_; }
+    PlatformOverride(const PlatformOverride&) = delete;
+    PlatformOverride& operator=(const PlatformOverride&) = delete;
+
+private:
+    Platform saved_;
+};
+
+// Convenience wrappers over the message-box seam.
+int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags);
+
+// The folder part of this program's own path, with its final backslash.
+std::string ProgramFolder();
+
+}  // namespace ui
