@@ -18,9 +18,10 @@ public:
 
 protected:
     explicit Control(Form& owner) : owner_(owner) {}
-    // Creates the system control as a child of the owner, in its font.
+    // Creates the system control as a child of the parent (the owner form by
+    // default), in the owner's font.
     void CreateControl(const char* cls, const std::string& text, DWORD style, DWORD exStyle,
-                       const RECT& bounds);
+                       const RECT& bounds, HWND parent = nullptr);
 
 private:
     Form& owner_;
@@ -53,6 +54,23 @@ public:
     void SetChecked(bool checked);
     bool Checked() const;
     std::function<void()> onClick;
+
+protected:
+    bool OnReflectedCommand(WORD code) override;
+};
+
+// A list of texts, one selectable.
+class ListBox : public Control {
+public:
+    ListBox(Form& owner, const RECT& bounds, DWORD style = LBS_NOTIFY | WS_VSCROLL);
+    int Add(const std::string& text);
+    void Clear();
+    int Count() const;
+    int Selected() const;   // -1 for none
+    void Select(int index);
+    std::string Item(int index) const;
+    std::function<void()> onChange;
+    std::function<void()> onDblClick;
 
 protected:
     bool OnReflectedCommand(WORD code) override;

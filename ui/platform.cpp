@@ -37,6 +37,8 @@ Platform RealPlatform() {
     p.formatDrive = [](HWND owner, UINT drive, UINT formatId, UINT options) {
         return SHFormatDrive(owner, drive, formatId, options);
     };
+    p.openFileDialog = [](OPENFILENAMEA& ofn) { return GetOpenFileNameA(&ofn) != FALSE; };
+    p.chooseColor = [](CHOOSECOLORA& cc) { return ChooseColorA(&cc) != FALSE; };
     p.help = [](HWND owner, const std::string& file, UINT command, ULONG_PTR data) {
         return WinHelpA(owner, file.c_str(), command, data) != FALSE;
     };

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commdlg.h>
 
 #include <functional>
 #include <optional>
@@ -39,6 +40,9 @@ struct Platform {
     std::function<bool(UINT flags)> exitWindows;
     // SHFormatDrive: answers the dialog's result.
     std::function<DWORD(HWND, UINT drive, UINT formatId, UINT options)> formatDrive;
+    // The system's open-file and colour dialogs: answer whether the user chose.
+    std::function<bool(OPENFILENAMEA&)> openFileDialog;
+    std::function<bool(CHOOSECOLORA&)> chooseColor;
     // WinHelpA.
     std::function<bool(HWND, const std::string& file, UINT command, ULONG_PTR data)> help;
 };
