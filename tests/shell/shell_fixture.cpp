@@ -46,6 +46,7 @@ ShellTest::ShellTest() {
         return nullptr;
     };
     p.findChildWindow = [this](HWND parent, const char*) { return parent == fakeTray ? fakeStart : nullptr; };
+    p.desktopWindow = [this] { return fakeDesktop; };
     CreateDirectoryA(Profiles().c_str(), nullptr);
     velmora::RegistryKey::Create(HKEY_CURRENT_USER, velmora::kVendorKey)
         .WriteString(velmora::kPasswordValue, velmora::PaddedPassword("abc"));
@@ -54,7 +55,7 @@ ShellTest::ShellTest() {
 }
 
 ShellTest::~ShellTest() {
-    for (HWND w : {fakeStart, fakeTray, fakeProgman})
+    for (HWND w : {fakeStart, fakeTray, fakeProgman, fakeDesktop})
         if (w) DestroyWindow(w);
     TakeQuit();
 }
@@ -89,6 +90,7 @@ void ShellTest::LoadThroughHidingSequence(dovrane::TVantrel95& shell) {
     if (!fakeTray) fakeTray = MakeWindow("STATIC", nullptr, -2, sh - 28, sw + 4, 30);
     if (!fakeStart) fakeStart = MakeWindow("BUTTON", fakeTray, 2, 2, 50, 22);
     if (!fakeProgman) fakeProgman = MakeWindow("STATIC", nullptr, 0, 0, 10, 10);
+    if (!fakeDesktop) fakeDesktop = MakeWindow("STATIC", nullptr, 0, 0, 10, 10);
     for (int tick = 0; tick < 50 && shell.HideSteps != 0; ++tick) shell.Timer2Timer();
     ASSERT_EQ(shell.HideSteps, 0u);
 }

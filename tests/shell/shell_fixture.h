@@ -62,10 +62,11 @@ protected:
     SavedValue runEntry{HKEY_LOCAL_MACHINE, velmora::kRunKey, velmora::kStartValue};
     SavedValue noDesktop{HKEY_CURRENT_USER, velmora::kPoliciesKey, velmora::kNoDeskTop};
 
-    // Stand-ins for the system's taskbar (with a start button) and program manager.
+    // Stand-ins for the system's taskbar (with a start button), program manager and desktop.
     HWND fakeTray = nullptr;
     HWND fakeStart = nullptr;
     HWND fakeProgman = nullptr;
+    HWND fakeDesktop = nullptr;
 };
 
 // The pixels of an icon, to tell which picture a slot shows.
