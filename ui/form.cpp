@@ -162,6 +162,11 @@ void Form::AddHint(GraphicControl& control) {
 }
 
 bool Form::PreviewMessage(MSG& msg) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && helpContext != 0) {
+        ui::Application& app = Application::Instance();
+        platform().help(Handle(), app.helpFile, HELP_CONTEXT, static_cast<ULONG_PTR>(helpContext));
+        return true;
+    }
     if (keyPreview && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN))
         return FormKeyDown(static_cast<WORD>(msg.wParam), ShiftState::FromKeyboard());
     return false;

@@ -73,6 +73,9 @@ public:
     // the form consumed it (key preview).
     bool PreviewMessage(MSG& msg);
 
+    // The help topic that F1 opens in the application's help file; 0 for none.
+    int helpContext = 0;
+
     // Buttons with these roles answer Enter (default) and Escape (cancel).
     HWND defaultButton = nullptr;
     HWND cancelButton = nullptr;
