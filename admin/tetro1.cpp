@@ -6,6 +6,7 @@
 
 #include <random>
 #include <string>
+#include <utility>
 
 namespace quorvel {
 
@@ -44,20 +45,23 @@ struct LabelLayout {
     ui::Label TTetro1::*label;
     RECT bounds;
     const char* caption;
-    bool bold;   // the headings; the numbers are right-aligned
+    bool heading;   // bold; the numbers are right-aligned instead
 };
 
-// Component, rectangle, caption, heading.
-
+// Component, rectangle, caption, heading. The numbers sit in the bevels below.
 const LabelLayout kLabels[] = {
     {&TTetro1::Label1, ui::Bounds(156, 159, kButtonWidth, 16), "Niveau", true},
-    {&TTetro1::Label3, ui::Bounds(158, 179, kButtonWidth - 7, 14), "1", false},   // in Bevel2
+    {&TTetro1::Label3, ui::Bounds(158, 179, kButtonWidth - 7, 14), "1", false},
     {&TTetro1::Label2, ui::Bounds(156, 198, kButtonWidth, 16), "Score", true},
-    {&TTetro1::Label4, ui::Bounds(158, 218, kButtonWidth - 7, 13), "0", false},   // in Bevel3
+    {&TTetro1::Label4, ui::Bounds(158, 218, kButtonWidth - 7, 13), "0", false},
 };
 
-constexpr RECT kBevel2 = ui::Bounds(156, 177, kButtonWidth, 18);
-constexpr RECT kBevel3 = ui::Bounds(156, 216, kButtonWidth, 17);
+// Component, rectangle.
+const std::pair<ui::Bevel TTetro1::*, RECT> kBevels[] = {
+    {&TTetro1::Bevel1, kWell},
+    {&TTetro1::Bevel2, ui::Bounds(156, 177, kButtonWidth, 18)},
+    {&TTetro1::Bevel3, ui::Bounds(156, 216, kButtonWidth, 17)},
+};
 
 std::function<int(int)> ClockDice() {
     std::minstd_rand engine(GetTickCount());
@@ -112,7 +116,7 @@ void TTetro1::CreateComponents() {
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
 
-    PlaceAt(Bevel1, kWell);
+    for (const auto& [bevel, bounds] : kBevels) PlaceAt(this->*bevel, bounds);
     size_t glyph = 0;
     for (const ButtonLayout& b : kButtons) {
         auto& button = this->*b.button;
@@ -137,11 +141,9 @@ void TTetro1::CreateComponents() {
         ui::Label& label = this->*l.label;
         PlaceAt(label, l.bounds);
         label.SetCaption(l.caption);
-        if (l.bold) label.SetFont(ui::MakeFont("MS Sans Serif", 11, true));
+        if (l.heading) label.SetFont(ui::MakeFont("MS Sans Serif", 11, true));
         else label.rightAligned = true;
     }
-    PlaceAt(Bevel2, kBevel2);
-    PlaceAt(Bevel3, kBevel3);
 
     Timer1.onTimer = [this] { Timer1Timer(); };
     Jeu.onBoardChanged = [this] { RedessinePlateau(); };
