@@ -121,7 +121,7 @@ void Label::Paint(HDC dc) {
     if (font_) SelectObject(dc, font_.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, Enabled() ? fontColor_ : GetSysColor(COLOR_GRAYTEXT));
-    UINT format = DT_NOPREFIX | (centered ? DT_CENTER : DT_LEFT) |
+    UINT format = DT_NOPREFIX | (centered ? DT_CENTER : rightAligned ? DT_RIGHT : DT_LEFT) |
                   (wordWrap ? DT_WORDBREAK : DT_SINGLELINE);
     DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r, format);
 }
