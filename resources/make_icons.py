@@ -71,7 +71,8 @@ class Canvas:
             bits = 0
             for x in range(SIZE):
                 bits = (bits << 1) | (1 if row[x] is None else 0)
-            mask += bits.to_bytes(4, 'big')
+            pad = -SIZE % 32   # mask rows fill whole 32-bit words
+            mask += (bits << pad).to_bytes((SIZE + pad) // 8, 'big')
         palette = b''.join(bytes((b, g, r, 0)) for r, g, b in PALETTE)
         header = struct.pack('<IiiHHIIiiII', 40, SIZE, SIZE * 2, 1, 4, 0,
                              len(xor) + len(mask), 0, 0, 16, 0)

@@ -35,5 +35,11 @@ velmora_prefix() {
             cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
             touch "$WINEPREFIX/.velmora-ready"
         fi
+        if [ ! -f "$WINEPREFIX/.velmora-unmanaged" ]; then
+            # With no window manager on the test display, Wine waits two
+            # seconds for one each time a managed window is hidden.
+            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+            touch "$WINEPREFIX/.velmora-unmanaged"
+        fi
     ) 9>"$WINEPREFIX.lock"
 }
