@@ -58,9 +58,8 @@ public:
     std::optional<COLORREF> ChoixCouleur(COLORREF initial);
 
     OptionValues Values() const;
+    // OptionValues{} is the state of a newly created dialog.
     void SetValues(const OptionValues& values);
-    // Back to the state of a newly created dialog.
-    void Reset() { SetValues(OptionValues{}); }
 
     void SpeedButton1Click();   // desktop colour
     void SpeedButton2Click();   // picture choice

@@ -5,14 +5,26 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 using namespace quorvel;
 using testing_support::MessageRecorder;
 using testing_support::TempFolder;
 using velmora::SettingsFile;
+using Lines = std::vector<std::string>;
 
 namespace {
 
-const char kCreated[] = "Création d'un nouveau fichier de paramétrage...";
+// The non-empty lines of a file, in order: sections and keys as written.
+Lines LinesOf(const std::string& path) {
+    std::istringstream in(testing_support::ReadFile(path));
+    Lines lines;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty()) lines.push_back(line);
+    }
+    return lines;
+}
 
 class OptionsDialog : public testing::Test {
 protected:
@@ -20,143 +32,121 @@ protected:
     MessageRecorder messages;
     TempFolder profiles;
     TFOptions dialog;
+    std::vector<COLORREF> asked;   // the colours the colour dialog opened on
 
-    // Answers the colour dialog with a colour, or cancels it.
     void AnswerColor(std::optional<COLORREF> answer) {
         ui::platform().chooseColor = [this, answer](CHOOSECOLORA& cc) {
             asked.push_back(cc.rgbResult);
-            EXPECT_EQ(cc.hwndOwner, dialog.Handle());
             if (answer) cc.rgbResult = *answer;
             return answer.has_value();
         };
     }
-    std::vector<COLORREF> asked;
+    std::string Read(const std::string& profile, const velmora::SettingKey& key) {
+        return SettingsFile(profiles / (profile + ".ini")).ReadString(key, "absent");
+    }
 };
 
 }  // namespace
 
-TEST_F(OptionsDialog, AProfileWithoutSettingsGetsTheSevenKeysAndOneMessage) {
-    std::string root = profiles / "JEAN";
-    ChargeParametres(dialog, root, nullptr);
+TEST_F(OptionsDialog, AProfileWithoutSettingsGetsExactlyTheSevenKeysAndOneMessage) {
+    ChargeParametres(dialog, profiles / "JEAN", nullptr);
+    EXPECT_EQ(LinesOf(profiles / "JEAN.INI"),
+              (Lines{"[Taskbar]", "visible=1", "[Windows]", "Exit=1", "Session=0", "[DiskA]", "Visible=0",
+                     "[BackGround]", "Color=8421376", "[Text]", "Color=16777215", "Transparent=1"}));
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, kCreated);
-
-    SettingsFile file(root + ".ini");
-    EXPECT_EQ(file.ReadString(velmora::kBackColor, ""), "8421376");
-    EXPECT_EQ(file.ReadString(velmora::kTextBackColor, "absent"), "absent");
-    EXPECT_EQ(file.ReadString(velmora::kBackImage, "absent"), "absent");
-
-    EXPECT_TRUE(dialog.icovisible->Checked());
-    EXPECT_TRUE(dialog.CloseWin->Checked());
-    EXPECT_FALSE(dialog.diskA->Checked());
-    EXPECT_FALSE(dialog.session->Checked());
-    EXPECT_TRUE(dialog.transparent->Checked());
-    EXPECT_EQ(dialog.DesktopColor->Text(), "8421376");
+    EXPECT_EQ(messages.shown[0].text, "Création d'un nouveau fichier de paramétrage...");
+    EXPECT_EQ(dialog.Values(), (OptionValues{true, true, false, false, "8421376", "", "16777215", "", true}));
     EXPECT_EQ(dialog.Panel1->Color(), std::optional<COLORREF>(RGB(0, 128, 128)));
-    EXPECT_EQ(dialog.TextColor->Text(), "16777215");
-    EXPECT_EQ(dialog.Panel2->Color(), std::optional<COLORREF>(RGB(255, 255, 255)));
-    EXPECT_EQ(dialog.TextBackColor->Text(), "");
     EXPECT_FALSE(dialog.Panel3->Color().has_value());
 
-    ChargeParametres(dialog, root, nullptr);
+    ChargeParametres(dialog, profiles / "JEAN", nullptr);
     EXPECT_EQ(messages.shown.size(), 1u) << "the file exists now: no second message";
 }
 
-TEST_F(OptionsDialog, HexadecimalColourLoadsAsDecimal) {
-    profiles.WriteFile("LUC.INI", "[BackGround]\r\nColor=0x808000\r\n[Taskbar]\r\nvisible=0\r\n");
+TEST_F(OptionsDialog, SaveWritesTheNineKeysInOrderAndKeepsSkippedOnes) {
+    dialog.SetValues({false, true, true, false, "255", "C:\\Fonds\\Plage.bmp", "16711680", "0", true});
+    SauveParametres(dialog, profiles / "MARC");
+    EXPECT_EQ(LinesOf(profiles / "MARC.ini"),
+              (Lines{"[Taskbar]", "visible=0", "[Windows]", "Exit=1", "Session=0", "[DiskA]", "Visible=1",
+                     "[BackGround]", "Color=255", "Image=C:\\Fonds\\Plage.bmp", "[Text]", "Color=16711680",
+                     "BackGround=0", "Transparent=1"}));
+
+    dialog.SetValues({});   // the initial state: colours skipped, the picture written empty
+    SauveParametres(dialog, profiles / "MARC");
+    EXPECT_EQ(Read("MARC", velmora::kBackColor), "255");
+    EXPECT_EQ(Read("MARC", velmora::kTextBackColor), "0");
+    EXPECT_EQ(Read("MARC", velmora::kBackImage), "");
+    EXPECT_EQ(Read("MARC", velmora::kUnloadIconVisible), "1");
+}
+
+TEST_F(OptionsDialog, LoadTakesFlagsExactlyAndColoursOnlyWhenUsable) {
+    profiles.WriteFile("LUC.INI",
+        "[Taskbar]\r\nvisible=0\r\n[Windows]\r\nExit=2\r\nSession=1\r\n[DiskA]\r\nVisible=1\r\n"
+        "[BackGround]\r\nColor=0x808000\r\nImage=C:\\FONDS\\Mer.BMP\r\n"
+        "[Text]\r\nColor=bleu\r\nBackGround=-5\r\nTransparent=1\r\n");
     ChargeParametres(dialog, profiles / "LUC", nullptr);
-    EXPECT_EQ(dialog.DesktopColor->Text(), "8421376");
-    EXPECT_FALSE(dialog.icovisible->Checked()) << "a stored 0 unticks the box that starts ticked";
+    EXPECT_EQ(dialog.Values(), (OptionValues{false, false, true, true, "8421376", "C:\\FONDS\\Mer.BMP", "", "", true}))
+        << "a stored 0 unticks the box that starts ticked; a flag of 2 is off";
+    EXPECT_EQ(dialog.Panel4->Text(), "mer.bmp");
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(OptionsDialog, NothingOfTheProfileBeforeIsCarriedIntoTheNextSave) {
-    profiles.WriteFile("ANNE.INI",
-        "[BackGround]\r\nColor=255\r\nImage=C:\\Fonds\\Plage.bmp\r\n"
-        "[Text]\r\nColor=65280\r\nBackGround=16711680\r\n[DiskA]\r\nVisible=1\r\n");
-    profiles.WriteFile("BRUNO.INI", "[Windows]\r\nExit=1\r\n[Text]\r\nColor=0\r\n");
+    profiles.WriteFile("ANNE.INI", "[BackGround]\r\nColor=255\r\nImage=C:\\Plage.bmp\r\n"
+                                   "[Text]\r\nColor=65280\r\nBackGround=16711680\r\n[DiskA]\r\nVisible=1\r\n");
+    profiles.WriteFile("BRUNO.INI", "[Text]\r\nColor=0\r\n");
     ChargeParametres(dialog, profiles / "ANNE", nullptr);
-    ASSERT_EQ(dialog.Panel4->Text(), "plage.bmp");
-    ASSERT_EQ(dialog.TextBackColor->Text(), "16711680");
-
     ChargeParametres(dialog, profiles / "BRUNO", nullptr);
-    EXPECT_EQ(dialog.DesktopColor->Text(), "");
-    EXPECT_FALSE(dialog.Panel1->Color().has_value());
-    EXPECT_EQ(dialog.NomImage->Text(), "");
+    EXPECT_EQ(dialog.Values(), (OptionValues{false, false, false, false, "", "", "0", "", false}));
     EXPECT_EQ(dialog.Panel4->Text(), "");
-    EXPECT_EQ(dialog.TextColor->Text(), "0");
-    EXPECT_EQ(dialog.TextBackColor->Text(), "");
-    EXPECT_FALSE(dialog.diskA->Checked());
+    EXPECT_FALSE(dialog.Panel1->Color().has_value());
 
     SauveParametres(dialog, profiles / "BRUNO");
-    SettingsFile bruno(profiles / "BRUNO.ini");
-    EXPECT_EQ(bruno.ReadString(velmora::kTextBackColor, "absent"), "absent");
-    EXPECT_EQ(bruno.ReadString(velmora::kBackColor, "absent"), "absent");
-    EXPECT_EQ(bruno.ReadString(velmora::kBackImage, "absent"), "");
-    EXPECT_EQ(bruno.ReadString(velmora::kDriveAVisible, ""), "0");
+    EXPECT_EQ(Read("BRUNO", velmora::kTextBackColor), "absent");
+    EXPECT_EQ(Read("BRUNO", velmora::kBackColor), "absent");
+    EXPECT_EQ(Read("BRUNO", velmora::kBackImage), "");
 }
 
 TEST_F(OptionsDialog, ClosingWithoutOkLeavesTheControlsThatAreSaved) {
-    ChargeParametres(dialog, profiles / "JEAN", nullptr);
     ui::platform().showModal = [](ui::Form& form) {
-        auto& options = dynamic_cast<TFOptions&>(form);
-        SendMessageA(options.diskA->Handle(), BM_CLICK, 0, 0);
+        SendMessageA(dynamic_cast<TFOptions&>(form).diskA->Handle(), BM_CLICK, 0, 0);
         PostMessageA(form.Handle(), WM_CLOSE, 0, 0);
         ui::Application::Instance().ProcessMessages();
         return form.modalResult;
     };
     EXPECT_EQ(dialog.ShowModal(), ui::mrCancel);
     SauveParametres(dialog, profiles / "JEAN");
-    EXPECT_EQ(SettingsFile(profiles / "JEAN.ini").ReadString(velmora::kDriveAVisible, ""), "1");
-}
+    EXPECT_EQ(Read("JEAN", velmora::kDriveAVisible), "1");
 
-TEST_F(OptionsDialog, OkClosesWithResultOne) {
     ui::platform().showModal = [](ui::Form& form) {
         testing_support::PressKey(dynamic_cast<TFOptions&>(form).session->Handle(), VK_RETURN);
         return form.modalResult;
     };
-    EXPECT_EQ(dialog.ShowModal(), ui::mrOk);
+    EXPECT_EQ(dialog.ShowModal(), ui::mrOk) << "Enter presses OK";
 }
 
 TEST_F(OptionsDialog, ColourButtonsStoreTheChosenColourAsDecimalText) {
     AnswerColor(RGB(255, 0, 0));
     dialog.SpeedButton1->Click();
-    EXPECT_EQ(dialog.DesktopColor->Text(), "255");
-    EXPECT_EQ(dialog.Panel1->Color(), std::optional<COLORREF>(RGB(255, 0, 0)));
-
     AnswerColor(RGB(0, 0, 255));
     dialog.SpeedButton4->Click();
-    EXPECT_EQ(dialog.TextColor->Text(), "16711680");
-
     AnswerColor(RGB(0, 128, 0));
     dialog.SpeedButton5->Click();
+    EXPECT_EQ(dialog.DesktopColor->Text(), "255");
+    EXPECT_EQ(dialog.TextColor->Text(), "16711680");
     EXPECT_EQ(dialog.TextBackColor->Text(), "32768");
     EXPECT_EQ(dialog.Panel3->Color(), std::optional<COLORREF>(RGB(0, 128, 0)));
 
-    SauveParametres(dialog, profiles / "MARC");
-    SettingsFile file(profiles / "MARC.ini");
-    EXPECT_EQ(file.ReadString(velmora::kBackColor, ""), "255");
-    EXPECT_EQ(file.ReadString(velmora::kTextColor, ""), "16711680");
-    EXPECT_EQ(file.ReadString(velmora::kTextBackColor, ""), "32768");
-}
-
-TEST_F(OptionsDialog, ACancelledColourDialogKeepsTheColourItOpenedOn) {
-    dialog.DesktopColor->SetText("65535");
     AnswerColor(std::nullopt);
-    dialog.SpeedButton1->Click();
-    ASSERT_EQ(asked, (std::vector<COLORREF>{65535}));
-    EXPECT_EQ(dialog.DesktopColor->Text(), "65535");
-    EXPECT_EQ(dialog.Panel1->Color(), std::optional<COLORREF>(65535));
+    dialog.SpeedButton4->Click();
+    EXPECT_EQ(asked.back(), RGB(0, 0, 255)) << "the dialog opens on the current colour";
+    EXPECT_EQ(dialog.TextColor->Text(), "16711680") << "a cancelled dialog keeps it";
 }
 
 TEST_F(OptionsDialog, PictureChoiceShowsTheLowerCaseNameAndRemovalEmptiesBoth) {
     std::string chosen = "C:\\Images\\Fond d'ÉTÉ.BMP";
     ui::platform().openFileDialog = [&](OPENFILENAMEA& ofn) {
         EXPECT_STREQ(ofn.lpstrFile, "*.bmp");
-        EXPECT_STREQ(ofn.lpstrInitialDir, ".");
-        EXPECT_TRUE(ofn.Flags & OFN_NOCHANGEDIR);
-        EXPECT_TRUE(ofn.Flags & OFN_FILEMUSTEXIST);
-        EXPECT_EQ(std::string(ofn.lpstrFilter, 60),
-                  std::string("Image bitmap Windows\0*.bmp\0Image vectorielle Windows\0*.wmf\0\0", 60));
         lstrcpynA(ofn.lpstrFile, chosen.c_str(), ofn.nMaxFile);
         return true;
     };
@@ -171,14 +161,17 @@ TEST_F(OptionsDialog, PictureChoiceShowsTheLowerCaseNameAndRemovalEmptiesBoth) {
     dialog.SpeedButton3->Click();
     EXPECT_EQ(dialog.NomImage->Text(), "");
     EXPECT_EQ(dialog.Panel4->Text(), "");
-    profiles.WriteFile("ROSE.ini", "[BackGround]\r\nImage=C:\\ancienne.bmp\r\n");
-    SauveParametres(dialog, profiles / "ROSE");
-    EXPECT_EQ(SettingsFile(profiles / "ROSE.ini").ReadString(velmora::kBackImage, "absent"), "");
 }
 
-TEST_F(OptionsDialog, SettingsThatCannotBeWrittenStopTheSave) {
-    EXPECT_THROW(SauveParametres(dialog, profiles / "absent\\JEAN"), EIniFileException);
-    EXPECT_THROW(ChargeParametres(dialog, profiles / "absent\\JEAN", nullptr), EIniFileException);
+TEST_F(OptionsDialog, SettingsThatCannotBeWrittenStopWithTheFileName) {
+    std::string root = profiles / "absent\\JEAN";
+    try {
+        SauveParametres(dialog, root);
+        FAIL() << "no error";
+    } catch (const EIniFileException& e) {
+        EXPECT_EQ(std::string(e.what()), "Ne peut écrire dans " + root + ".ini");
+    }
+    EXPECT_THROW(ChargeParametres(dialog, root, nullptr), EIniFileException);
     EXPECT_TRUE(messages.shown.empty()) << "no creation message for a file that was not created";
 }
 
