@@ -25,15 +25,19 @@ velmora_display() {
 
 velmora_prefix() {
     # The prefix is made once; parallel callers wait for the first one.
+    # Programs run in a virtual desktop of Wine's own: it has a taskbar and a
+    # notification area, and windows show without waiting on the X server.
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock 9
-        if [ ! -f "$WINEPREFIX/.velmora-ready" ]; then
+        if [ ! -f "$WINEPREFIX/.velmora-ready-2" ]; then
             wineboot -i >/dev/null 2>&1
-            wineserver -w
             mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
             cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
-            touch "$WINEPREFIX/.velmora-ready"
+            wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+            wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+            wineserver -w
+            touch "$WINEPREFIX/.velmora-ready-2"
         fi
         if [ ! -f "$WINEPREFIX/.velmora-unmanaged" ]; then
             # With no window manager on the test display, Wine waits two
