@@ -1,6 +1,7 @@
 #include "admin/options.h"
 
 #include "resources/options_ids.h"
+#include "shared/ansi_text.h"
 #include "ui/application.h"
 #include "ui/platform.h"
 
@@ -23,9 +24,7 @@ std::optional<COLORREF> ColorOf(const ui::Edit& edit) {
 
 // The file-name part of a path, in lower case, as the picture's box shows it.
 std::string ShownName(const std::string& path) {
-    std::string name = path.substr(path.find_last_of("\\:") + 1);
-    CharLowerBuffA(name.data(), static_cast<DWORD>(name.size()));
-    return name;
+    return velmora::LowerCase(path.substr(path.find_last_of("\\:") + 1));
 }
 
 }  // namespace

@@ -39,11 +39,5 @@ velmora_prefix() {
             wineserver -w
             touch "$WINEPREFIX/.velmora-ready-2"
         fi
-        if [ ! -f "$WINEPREFIX/.velmora-unmanaged" ]; then
-            # With no window manager on the test display, Wine waits two
-            # seconds for one each time a managed window is hidden.
-            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-            touch "$WINEPREFIX/.velmora-unmanaged"
-        fi
     ) 9>"$WINEPREFIX.lock"
 }
