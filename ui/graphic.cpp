@@ -126,10 +126,10 @@ void Label::Paint(HDC dc) {
     DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r, format);
 }
 
-FontHandle MakeFont(const char* face, int pixelHeight, bool bold, bool italic) {
+FontHandle MakeFont(const char* face, int pixelHeight, bool bold, bool italic, BYTE family) {
     return FontHandle(CreateFontA(-pixelHeight, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, italic, FALSE,
                                   FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face));
+                                  DEFAULT_QUALITY, DEFAULT_PITCH | family, face));
 }
 
 }  // namespace ui

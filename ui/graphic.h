@@ -103,6 +103,8 @@ private:
     FontHandle font_;
 };
 
-FontHandle MakeFont(const char* face, int pixelHeight, bool bold = false, bool italic = false);
+// family (FF_ROMAN, FF_SWISS...) guides the system's choice where the face is missing.
+FontHandle MakeFont(const char* face, int pixelHeight, bool bold = false, bool italic = false,
+                    BYTE family = FF_DONTCARE);
 
 }  // namespace ui
