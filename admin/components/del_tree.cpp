@@ -1,5 +1,7 @@
 #include "admin/components/del_tree.h"
 
+#include "admin/components/folder_path.h"
+
 #include "ui/application.h"
 #include "ui/handles.h"
 #include "ui/platform.h"
@@ -7,11 +9,6 @@
 namespace quorvel {
 
 namespace {
-
-bool FolderExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // Whether searching folder + "\*.*" would walk a whole drive or share: "C:",
 // "C:\" and "\\server\share" all lead there.
@@ -34,13 +31,8 @@ bool TMPDelTree::DelTree() {
     cancelled_ = false;
 
     // Climb one level, so that a folder that is current can be removed.
-    char current[MAX_PATH];
-    DWORD n = GetCurrentDirectoryA(sizeof current, current);
-    if (n > 0 && n < sizeof current) {
-        std::string parent(current, n);
-        if (parent.back() != '\\') parent += '\\';
-        SetCurrentDirectoryA((parent + "..").c_str());
-    }
+    if (std::string current = CurrentFolder(); !current.empty())
+        SetCurrentDirectoryA((WithBackslash(current) + "..").c_str());
 
     if (!Path.empty() && Path.back() == '\\') Path.pop_back();
     if (!FolderExists(Path)) {
