@@ -25,6 +25,7 @@ void GraphicControl::SetEnabled(bool enabled) {
     if (enabled_ == enabled) return;
     enabled_ = enabled;
     Invalidate();
+    EnabledChanged();
 }
 
 void GraphicControl::Invalidate() const {

@@ -44,6 +44,8 @@ public:
     virtual void MouseEnter() {}
     virtual void MouseLeave() {}
     virtual void DblClick();
+    // Called after SetEnabled changed the flag.
+    virtual void EnabledChanged() {}
 
 private:
     Window& parent_;

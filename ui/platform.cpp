@@ -1,5 +1,6 @@
 #include "ui/platform.h"
 
+#include <shellapi.h>
 #include <shlobj.h>
 
 namespace ui {
@@ -32,6 +33,11 @@ Platform RealPlatform() {
     p.desktopWindow = [] { return GetDesktopWindow(); };
     p.startProgram = [](const std::string& commandLine, int show) {
         return WinExec(commandLine.c_str(), show);
+    };
+    p.openFile = [](HWND owner, const std::string& file, const std::string& parameters,
+                    const std::string& folder, int show) {
+        return reinterpret_cast<INT_PTR>(ShellExecuteA(owner, nullptr, file.c_str(), parameters.c_str(),
+                                                       folder.c_str(), show));
     };
     p.exitWindows = [](UINT flags) { return ExitWindowsEx(flags, 0) != FALSE; };
     p.formatDrive = [](HWND owner, UINT drive, UINT formatId, UINT options) {

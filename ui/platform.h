@@ -36,6 +36,10 @@ struct Platform {
 
     // WinExec: answers a value below 32 on failure.
     std::function<UINT(const std::string& commandLine, int show)> startProgram;
+    // ShellExecuteA with the default verb: owner, file, parameters, working
+    // folder, show command; answers a value of 32 or less on failure.
+    std::function<INT_PTR(HWND, const std::string& file, const std::string& parameters,
+                          const std::string& folder, int show)> openFile;
     // ExitWindowsEx: answers whether the system accepted the request.
     std::function<bool(UINT flags)> exitWindows;
     // SHFormatDrive: answers the dialog's result.

@@ -287,6 +287,9 @@ bool Window::RouteMouse(UINT msg, WPARAM wp, LPARAM lp) {
             target->MouseUp(ButtonOf(msg), shift, x, y);
             break;
         case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
+            // The second press of a double click holds the mouse like the first.
+            captured_ = target;
+            SetCapture(hwnd_);
             if (msg == WM_LBUTTONDBLCLK) target->DblClick();
             else target->MouseDown(ButtonOf(msg), shift, x, y);
             break;

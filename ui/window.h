@@ -59,6 +59,7 @@ public:
     void AddGraphic(GraphicControl* control);
     void RemoveGraphic(GraphicControl* control);
     GraphicControl* GraphicAt(POINT client) const;
+    const std::vector<GraphicControl*>& Graphics() const { return graphics_; }
     virtual HFONT GraphicsFont() const { return nullptr; }
 
 protected:

@@ -1,0 +1,238 @@
+#include "admin/components/file_list_view.h"
+
+#include "admin/components/dir_combo_box.h"
+#include "admin/components/folder_path.h"
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/handles.h"
+#include "ui/platform.h"
+
+#include <shellapi.h>
+#include <windowsx.h>
+
+namespace quorvel {
+
+namespace {
+
+constexpr DWORD kListStyle = LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | LVS_SHAREIMAGELISTS;
+
+HIMAGELIST SystemImageList(UINT sizeFlag) {
+    SHFILEINFOA info = {};
+    return reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfoA("", 0, &info, sizeof info, SHGFI_SYSICONINDEX | sizeFlag));
+}
+
+std::string UpperExtension(const std::string& name) {
+    size_t dot = name.find_last_of(".\\:");
+    if (dot == std::string::npos || name[dot] != '.') return {};
+    std::string ext = name.substr(dot);
+    for (char& c : ext)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return ext;
+}
+
+// Redrawing stays off and the hourglass on while the items are rebuilt,
+// whatever happens meanwhile.
+class RebuildScope {
+public:
+    RebuildScope(HWND list, bool& rebuilding)
+        : list_(list), rebuilding_(rebuilding), cursor_(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {
+        SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+        rebuilding_ = true;
+    }
+    ~RebuildScope() {
+        rebuilding_ = false;
+        SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(list_, nullptr, TRUE);
+        SetCursor(cursor_);
+    }
+    RebuildScope(const RebuildScope&) = delete;
+    RebuildScope& operator=(const RebuildScope&) = delete;
+
+private:
+    HWND list_;
+    bool& rebuilding_;
+    HCURSOR cursor_;
+};
+
+}  // namespace
+
+std::vector<ListColumn> DefaultListColumns() {
+    return {{"Name", 140}, {"Size", 70, LVCFMT_RIGHT}, {"Type", 70}, {"Modified", 110},
+            {"Attributes", 50, LVCFMT_RIGHT}};
+}
+
+TLsFileListView::TLsFileListView(ui::Form& owner, const RECT& bounds,
+                                 const std::vector<ListColumn>& columns, HWND parent)
+    : ui::ListView(owner, bounds, kListStyle, parent) {
+    // Shared with the shell: the list never destroys them.
+    SetImageList(SystemImageList(SHGFI_LARGEICON), LVSIL_NORMAL);
+    SetImageList(SystemImageList(SHGFI_SMALLICON), LVSIL_SMALL);
+    for (const ListColumn& c : columns.empty() ? DefaultListColumns() : columns)
+        AddColumn(c.caption, c.width, c.format);
+    SetListDateFormats();
+}
+
+TLsFileListView::~TLsFileListView() {
+    if (dirCombo_) dirCombo_->fileList_ = nullptr;
+}
+
+void TLsFileListView::SetDirectory(const std::string& value) {
+    // An empty text names no folder: the list stays as it is.
+    if (value.empty() || lstrcmpiA(value.c_str(), directory_.c_str()) == 0) return;
+    SetCurrentDirectoryA(WithBackslash(value).c_str());
+    directory_ = CurrentFolder();
+    RefreshList();
+}
+
+void TLsFileListView::SetMask(const std::string& value) {
+    if (value == mask_) return;
+    mask_ = value;
+    RefreshList();
+}
+
+void TLsFileListView::SetDirCombo(TLsDirComboBox* combo) {
+    if (combo == dirCombo_) return;
+    if (dirCombo_) dirCombo_->fileList_ = nullptr;
+    dirCombo_ = combo;
+    if (!combo) return;
+    if (combo->fileList_ && combo->fileList_ != this) combo->fileList_->dirCombo_ = nullptr;
+    combo->fileList_ = this;
+    combo->BuildList();
+}
+
+void TLsFileListView::SetColumnClick(bool enabled) {
+    columnClick_ = enabled;
+    LONG style = GetWindowLongA(Handle(), GWL_STYLE);
+    SetWindowLongA(Handle(), GWL_STYLE, enabled ? style & ~LVS_NOSORTHEADER : style | LVS_NOSORTHEADER);
+}
+
+void TLsFileListView::RefreshList() {
+    {
+        RebuildScope scope(Handle(), rebuilding_);
+        Clear();
+        entries_.clear();
+        // Until a folder is assigned there is nothing to list.
+        if (!directory_.empty()) {
+            std::string folder = WithBackslash(directory_);
+            for (size_t begin = 0; begin <= mask_.size();) {
+                size_t end = std::min(mask_.find(';', begin), mask_.size());
+                std::string pattern = mask_.substr(begin, end - begin);
+                begin = end + 1;
+                if (pattern.empty()) continue;
+                WIN32_FIND_DATAA record;
+                ui::FindHandle find(FindFirstFileA((folder + pattern).c_str(), &record));
+                if (!find) continue;
+                do {
+                    std::string name = record.cFileName;
+                    if (name != "." && name != "..") AddEntry(folder, name);
+                } while (FindNextFileA(find.get(), &record));
+            }
+        }
+    }
+    // One change for the whole rebuild, instead of one per item.
+    if (onChange) onChange();
+}
+
+// The entry is looked up again by its full path; one that the shell cannot
+// describe, or that went away since the folder search, is left out.
+void TLsFileListView::AddEntry(const std::string& folder, const std::string& name) {
+    std::string path = folder + name;
+    SHFILEINFOA info = {};
+    if (!SHGetFileInfoA(path.c_str(), 0, &info, sizeof info,
+                        SHGFI_SYSICONINDEX | SHGFI_TYPENAME | SHGFI_SMALLICON))
+        return;
+    WIN32_FIND_DATAA record;
+    if (!ui::FindHandle(FindFirstFileA(path.c_str(), &record))) return;
+    entries_.push_back(MakeFileEntry(folder, record, info.iIcon, info.szTypeName));
+    const FileEntry& e = entries_.back();
+    int item = Add(e.caption, e.image, static_cast<LPARAM>(entries_.size()));
+    for (int sub = siSize; sub <= siAttributes; ++sub) SetSubItem(item, sub + 1, e.sub[sub]);
+}
+
+std::string TLsFileListView::SubItemText(int item, int index) const {
+    LPARAM data = ItemData(item);
+    if (data < 1 || static_cast<size_t>(data) > entries_.size() || index < 0 || index > siKind) return {};
+    return entries_[data - 1].sub[index];
+}
+
+bool TLsFileListView::OnReflectedNotify(NMHDR* nm, LRESULT& result) {
+    if (rebuilding_) {
+        switch (nm->code) {
+            case LVN_DELETEALLITEMS: result = TRUE; return true;   // no notice per item
+            case LVN_ITEMCHANGED: case LVN_INSERTITEM: case LVN_DELETEITEM: return true;
+        }
+    }
+    switch (nm->code) {
+        case NM_CLICK:
+            if (int item = Selected(); item >= 0) selectedPath_ = SubItemText(item, siPath);
+            if (onClick) onClick();
+            return true;
+        case NM_DBLCLK:
+            ListView::OnReflectedNotify(nm, result);   // the owner's event first
+            DblClickAction();
+            return true;
+        case LVN_COLUMNCLICK:
+            if (columnClick_) SortBy(reinterpret_cast<NMLISTVIEW*>(nm)->iSubItem);
+            return true;
+        default:
+            return ListView::OnReflectedNotify(nm, result);
+    }
+}
+
+bool TLsFileListView::OnOtherMessage(UINT msg, WPARAM, LPARAM lp, LRESULT&) {
+    if (msg != WM_CONTEXTMENU || !popupMenu) return false;
+    POINT at = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    if (lp == -1) GetCursorPos(&at);   // from the keyboard
+    popupMenu->Popup(Owner().Handle(), at);
+    return true;
+}
+
+void TLsFileListView::DblClickAction() {
+    int item = Selected();
+    if (item < 0) return;
+    std::string kind = SubItemText(item, siKind);
+    if (kind == "dir") {
+        std::string path = WithBackslash(SubItemText(item, siPath));
+        SetDirectory(path);
+        RefreshList();
+        if (dirCombo_) {
+            dirCombo_->SetPath(path);
+            dirCombo_->BuildList();
+        }
+    } else if (kind == "file") {
+        std::string caption = ItemText(item);
+        if (UpperExtension(caption) == ".EXE") ExecuteFile(caption, "", directory_, SW_SHOW);
+    }
+}
+
+void TLsFileListView::SortBy(int column) {
+    if (column == sortColumn_) {
+        sortReversed_ = !sortReversed_;
+    } else {
+        sortColumn_ = column;
+        sortReversed_ = true;
+    }
+    // The owner may have renamed items in place since the folder was read.
+    for (int i = 0; i < Count(); ++i)
+        if (LPARAM data = ItemData(i); data >= 1 && static_cast<size_t>(data) <= entries_.size())
+            entries_[data - 1].caption = ItemText(i);
+    ListView_SortItems(Handle(), CompareItems, reinterpret_cast<LPARAM>(this));
+}
+
+int CALLBACK TLsFileListView::CompareItems(LPARAM a, LPARAM b, LPARAM self) {
+    auto* list = reinterpret_cast<TLsFileListView*>(self);
+    static const FileEntry none;
+    auto entry = [&](LPARAM data) -> const FileEntry& {
+        return data >= 1 && static_cast<size_t>(data) <= list->entries_.size() ? list->entries_[data - 1] : none;
+    };
+    return CompareEntries(entry(a), entry(b), list->sortColumn_, list->sortReversed_);
+}
+
+INT_PTR ExecuteFile(const std::string& file, const std::string& parameters, const std::string& folder,
+                    int showCmd) {
+    ui::Form* main = ui::Application::Instance().MainForm();
+    return ui::platform().openFile(main ? main->Handle() : nullptr, file, parameters, folder, showCmd);
+}
+
+}  // namespace quorvel

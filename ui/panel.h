@@ -1,0 +1,57 @@
+// A panel: a child window with bevels, a border, a colour and a caption,
+// which hosts windowless controls (painted over its face) and child windows.
+// Alignment is applied by Realign, which the owner calls when it resizes.
+#pragma once
+
+#include "ui/controls.h"
+#include "ui/handles.h"
+
+#include <string>
+
+namespace ui {
+
+enum class Bevel { None, Lowered, Raised };
+enum class Align { None, Top, Bottom, Client };
+
+class Panel : public Control {
+public:
+    Panel(Form& owner, const RECT& bounds, HWND parent = nullptr);
+
+    void SetBevelOuter(Bevel bevel);
+    Bevel BevelOuter() const { return bevelOuter_; }
+    void SetBevelInner(Bevel bevel);
+    Bevel BevelInner() const { return bevelInner_; }
+    void SetBevelWidth(int width);
+    int BevelWidth() const { return bevelWidth_; }
+    void SetBorderWidth(int width);
+    int BorderWidth() const { return borderWidth_; }
+    void SetCaption(const std::string& caption);
+    const std::string& Caption() const { return caption_; }
+    void SetColor(COLORREF color);
+    COLORREF Color() const { return color_; }
+
+    void SetAlign(Align align);
+    Align GetAlign() const { return align_; }
+    // Fits the panel to its parent's client area as its alignment says.
+    void Realign();
+
+    // Bevels and border together, on each side.
+    int Inset() const;
+    HFONT GraphicsFont() const override;
+
+protected:
+    bool OnEraseBackground(HDC) override { return true; }   // painted whole in OnPaint
+    void OnPaint(HDC dc) override;
+
+private:
+    Bevel bevelOuter_ = Bevel::Raised;
+    Bevel bevelInner_ = Bevel::None;
+    int bevelWidth_ = 1;
+    int borderWidth_ = 0;
+    std::string caption_;
+    COLORREF color_ = GetSysColor(COLOR_BTNFACE);
+    BrushHandle brush_;
+    Align align_ = Align::None;
+};
+
+}  // namespace ui
