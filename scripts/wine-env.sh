@@ -54,10 +54,11 @@ velmora_prefix() {
             mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
             cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
             wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-            wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
             wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /d Y /f >/dev/null 2>&1
             wineserver -w
             touch "$WINEPREFIX/.velmora-ready-3"
         fi
     ) 9>"$WINEPREFIX.lock"
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${VELMORA_DESKTOP:-1024x768}" /f \
+        >/dev/null 2>&1
 }
