@@ -71,7 +71,7 @@ class Canvas:
             bits = 0
             for x in range(SIZE):
                 bits = (bits << 1) | (1 if row[x] is None else 0)
-            mask += bits.to_bytes(4, 'big')
+            mask += (bits << (32 - SIZE)).to_bytes(4, 'big')   # rows padded to 32 bits
         palette = b''.join(bytes((b, g, r, 0)) for r, g, b in PALETTE)
         header = struct.pack('<IiiHHIIiiII', 40, SIZE, SIZE * 2, 1, 4, 0,
                              len(xor) + len(mask), 0, 0, 16, 0)

@@ -35,5 +35,13 @@ velmora_prefix() {
             cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
             touch "$WINEPREFIX/.velmora-ready"
         fi
+        if [ ! -f "$WINEPREFIX/.velmora-unmanaged" ]; then
+            # With no window manager to answer (Xvfb), Wine waits two seconds
+            # each time it hides a window that it lets one manage: windows of
+            # this prefix are Wine's own to manage.
+            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+            wineserver -w
+            touch "$WINEPREFIX/.velmora-unmanaged"
+        fi
     ) 9>"$WINEPREFIX.lock"
 }

@@ -196,6 +196,12 @@ bool Form::OnCommand(WORD id, WORD code) {
 void Form::OnSize(int, int) { FormResize(); }
 
 bool Form::OnOtherMessage(UINT msg, WPARAM wp, LPARAM, LRESULT&) {
+    if (msg == WM_HELP) {
+        const std::string& file = Application::Instance().helpFile;
+        if (helpContext != 0 && !file.empty())
+            platform().help(Handle(), file, HELP_CONTEXT, static_cast<ULONG_PTR>(helpContext));
+        return true;
+    }
     if (msg == WM_ACTIVATE) {
         // Keep the focused control across deactivation, as dialogs do.
         if (LOWORD(wp) == WA_INACTIVE) {
@@ -207,6 +213,12 @@ bool Form::OnOtherMessage(UINT msg, WPARAM wp, LPARAM, LRESULT&) {
         }
     }
     return false;
+}
+
+FormWindow::FormWindow(Form& form, const std::string& caption, int clientWidth, int clientHeight,
+                       const FormStyle& style, bool centered, FontHandle font) {
+    form.CreateForm(caption, clientWidth, clientHeight, style, centered);
+    if (font) form.SetFont(std::move(font));
 }
 
 }  // namespace ui

@@ -77,6 +77,9 @@ public:
     HWND defaultButton = nullptr;
     HWND cancelButton = nullptr;
 
+    // Topic of the application's help file that F1 opens on this form; 0: none.
+    int helpContext = 0;
+
 protected:
     virtual void FormShow() {}
     virtual void FormPaint(HDC) {}
@@ -102,6 +105,14 @@ private:
     HWND tooltip_ = nullptr;
     HWND activeControl_ = nullptr;
     bool modal_ = false;
+};
+
+// Declared as a form's first member, creates the form's window (in the
+// given font) before the components that follow, so that they can be plain
+// members constructed in declaration order.
+struct FormWindow {
+    FormWindow(Form& form, const std::string& caption, int clientWidth, int clientHeight,
+               const FormStyle& style, bool centered, FontHandle font = {});
 };
 
 }  // namespace ui
