@@ -53,6 +53,8 @@ TChoixIcone::TChoixIcone()
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_CHOIXICONE));
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     ListView1.SetImageList(ImageList1.Handle(), LVSIL_NORMAL);
+    // Items have no caption: one row of icons, scrolled sideways.
+    ListView_SetIconSpacing(ListView1.Handle(), 42, 44);
     Placed(Label1, 3, 84, 248, 14);
     Placed(Label2, 270, 84, 68, 14).SetCaption("Icone N° : ");
     Label2.SetVisible(false);

@@ -12,16 +12,6 @@ namespace ui {
 
 namespace {
 
-// Shell library icons, by position.
-const int kClosedFolder = 3;
-const int kOpenFolder = 4;
-const int kFloppy = 6;
-const int kRemovable = 7;
-const int kFixed = 8;
-const int kNetwork = 9;
-const int kCdRom = 11;
-const int kRamDisk = 12;
-
 const int kIndent = 8;
 
 // No "insert a disk" box from the system while drives are looked at.
@@ -83,16 +73,6 @@ std::string DriveText(char letter, UINT type) {
     return text;
 }
 
-int DriveIcon(char letter, UINT type) {
-    switch (type) {
-        case DRIVE_REMOVABLE: return letter <= 'B' ? kFloppy : kRemovable;
-        case DRIVE_REMOTE: return kNetwork;
-        case DRIVE_CDROM: return kCdRom;
-        case DRIVE_RAMDISK: return kRamDisk;
-        default: return kFixed;
-    }
-}
-
 // Draws one line of an owner-drawn list: icon, then text, highlighted when
 // selected.
 void DrawIconLine(const DRAWITEMSTRUCT* di, int indent, HICON icon, const std::string& text) {
@@ -140,13 +120,21 @@ std::vector<std::string> SplitFolderPath(const std::string& path) {
     return parts;
 }
 
-HICON ShellSmallIcons::Get(int index) {
-    for (auto& [i, icon] : icons_)
-        if (i == index) return icon.get();
-    HICON small = nullptr;
-    ExtractIconExA("shell32.dll", index, nullptr, &small, 1);
-    icons_.emplace_back(index, IconHandle(small));
-    return small;
+HICON ShellSmallIcons::Folder(bool open) {
+    // A folder's look needs no folder on the disk.
+    return Get(open ? "open folder" : "folder", FILE_ATTRIBUTE_DIRECTORY,
+               SHGFI_USEFILEATTRIBUTES | (open ? SHGFI_OPENICON : 0));
+}
+
+HICON ShellSmallIcons::Drive(char letter) { return Get({letter, ':', '\\'}, 0, 0); }
+
+HICON ShellSmallIcons::Get(const std::string& path, DWORD attributes, UINT flags) {
+    for (auto& [key, icon] : icons_)
+        if (key == path) return icon.get();
+    SHFILEINFOA info = {};
+    SHGetFileInfoA(path.c_str(), attributes, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON | flags);
+    icons_.emplace_back(path, IconHandle(info.hIcon));
+    return info.hIcon;
 }
 
 // ---- DriveComboBox -----------------------------------------------------------
@@ -170,10 +158,8 @@ void DriveComboBox::Refresh() {
         if (!(drives & (1u << i))) continue;
         char letter = static_cast<char>('A' + i);
         char root[] = {letter, ':', '\\', '\0'};
-        UINT type = GetDriveTypeA(root);
-        std::string text = DriveText(letter, type);
-        LRESULT item = SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-        SendMessageA(Handle(), CB_SETITEMDATA, item, DriveIcon(letter, type));
+        std::string text = DriveText(letter, GetDriveTypeA(root));
+        SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
     char current[MAX_PATH] = {};
     if (GetCurrentDirectoryA(sizeof current, current) && current[1] == ':') SetDrive(current[0]);
@@ -210,7 +196,7 @@ bool DriveComboBox::OnReflectedDrawItem(DRAWITEMSTRUCT* di) {
     char text[MAX_PATH + 8] = {};
     if (SendMessageA(Handle(), CB_GETLBTEXTLEN, di->itemID, 0) < static_cast<LRESULT>(sizeof text))
         SendMessageA(Handle(), CB_GETLBTEXT, di->itemID, reinterpret_cast<LPARAM>(text));
-    DrawIconLine(di, 2, icons_.Get(static_cast<int>(di->itemData)), text);
+    DrawIconLine(di, 2, icons_.Drive(text[0]), text);
     return true;
 }
 
@@ -302,8 +288,8 @@ bool DirectoryListBox::OnReflectedDrawItem(DRAWITEMSTRUCT* di) {
         return true;
     }
     const Line& line = lines_[di->itemID];
-    int icon = static_cast<int>(di->itemID) <= current_ ? kOpenFolder : kClosedFolder;
-    DrawIconLine(di, 2 + line.level * kIndent, icons_.Get(icon), line.name);
+    bool open = static_cast<int>(di->itemID) <= current_;
+    DrawIconLine(di, 2 + line.level * kIndent, icons_.Folder(open), line.name);
     return true;
 }
 

@@ -12,13 +12,16 @@
 
 namespace ui {
 
-// Small icons of the shell library that both controls draw.
+// The system's small icons for folders and drives, as the shell shows them,
+// kept for the control's life.
 class ShellSmallIcons {
 public:
-    HICON Get(int index);
+    HICON Folder(bool open);
+    HICON Drive(char letter);
 
 private:
-    std::vector<std::pair<int, IconHandle>> icons_;
+    HICON Get(const std::string& path, DWORD attributes, UINT flags);
+    std::vector<std::pair<std::string, IconHandle>> icons_;
 };
 
 class DriveComboBox : public Control {
