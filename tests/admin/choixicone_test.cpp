@@ -27,12 +27,6 @@ private:
     ui::PlatformOverride restore_;
 };
 
-std::string SystemShell() {
-    char system[MAX_PATH] = {};
-    GetSystemDirectoryA(system, sizeof system);
-    return std::string(system) + "\\shell32.dll";
-}
-
 int ImageCount(TChoixIcone& chooser) { return ImageList_GetImageCount(chooser.ImageList1.Handle()); }
 
 // Item i shows icon i of the file.

@@ -40,6 +40,13 @@ inline std::string TestProgram() {
     return path;
 }
 
+// The real shell library of the system that runs the tests.
+inline std::string SystemShell() {
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, sizeof system);
+    return std::string(system) + "\\SHELL32.DLL";
+}
+
 inline int IconCount(const std::string& file) {
     return static_cast<int>(reinterpret_cast<INT_PTR>(
         ExtractIconA(GetModuleHandleA(nullptr), file.c_str(), static_cast<UINT>(-1))));

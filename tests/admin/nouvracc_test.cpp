@@ -13,12 +13,6 @@ using namespace testing_support;
 
 namespace {
 
-std::string SystemShell() {
-    char system[MAX_PATH] = {};
-    GetSystemDirectoryA(system, sizeof system);
-    return std::string(system) + "\\SHELL32.DLL";
-}
-
 std::vector<std::string> Fields(TNouvracc& d) {
     return {d.Cible.Text(), d.Demar.Text(), d.Sousicon.Text(), d.Parametres.Text(), d.FichierIcone.Text(),
             d.NumIcone.Text()};
