@@ -173,10 +173,17 @@ def session():
     return c
 
 
+def ok():
+    c = Canvas()
+    c.line(5, 17, 12, 24, GREEN, width=4)
+    c.line(12, 24, 26, 8, GREEN, width=4)
+    return c
+
+
 ICONS = {
     'dovrane.ico': dovrane, 'quorvel.ico': quorvel, 'floppy.ico': floppy,
     'program.ico': program, 'folder.ico': folder, 'unload.ico': unload,
-    'shutdown.ico': shutdown, 'session.ico': session,
+    'shutdown.ico': shutdown, 'session.ico': session, 'ok.ico': ok,
 }
 
 if __name__ == '__main__':
