@@ -56,13 +56,5 @@ velmora_prefix() {
             wineserver -w
             touch "$WINEPREFIX/.velmora-ready-2"
         fi
-        if [ ! -f "$WINEPREFIX/.velmora-unmanaged" ]; then
-            # With no window manager to answer (Xvfb), Wine waits two seconds
-            # each time it hides a window that it lets one manage: windows of
-            # this prefix are Wine's own to manage.
-            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-            wineserver -w
-            touch "$WINEPREFIX/.velmora-unmanaged"
-        fi
     ) 9>"$WINEPREFIX.lock"
 }
