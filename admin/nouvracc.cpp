@@ -23,8 +23,9 @@ ui::Label& Placed(ui::Label& label, int left, int top, const std::string& captio
 }
 
 void SetGlyph(ui::Button& button, int glyph) {
-    HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(glyph), IMAGE_ICON, 16, 16, LR_SHARED);
-    SendMessageA(button.Handle(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+    auto icon = static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(glyph), IMAGE_ICON, 16, 16, LR_SHARED));
+    button.SetGlyph(icon);
 }
 
 std::string Upper(std::string s) {
@@ -65,15 +66,15 @@ TNouvracc::TNouvracc()
     : window_(*this, "Nouveau raccourci...", 303, 275, FixedDialogStyle(), true, DialogFont()),
       LCible(*this), LDemar(*this), LParametres(*this), LSousicon(*this), LICO(*this),
       Cible(*this, ui::Bounds(5, 22, 237, 21)),
-      SpeedButton1(*this, ui::Bounds(247, 21, 23, 22), "", BS_ICON),
-      SBCible(*this, ui::Bounds(272, 21, 23, 22), "", BS_ICON),
+      SpeedButton1(*this, ui::Bounds(247, 21, 23, 22), ""),
+      SBCible(*this, ui::Bounds(272, 21, 23, 22), ""),
       Demar(*this, ui::Bounds(5, 66, 237, 21)),
-      SpeedButton2(*this, ui::Bounds(247, 65, 23, 22), "", BS_ICON),
-      SBDD(*this, ui::Bounds(272, 65, 23, 22), "", BS_ICON),
+      SpeedButton2(*this, ui::Bounds(247, 65, 23, 22), ""),
+      SBDD(*this, ui::Bounds(272, 65, 23, 22), ""),
       Parametres(*this, ui::Bounds(5, 104, 293, 21)),
       Sousicon(*this, ui::Bounds(5, 148, 293, 21)),
       ICO(*this),
-      SBICOORIG(*this, ui::Bounds(50, 192, 23, 22), "", BS_ICON),
+      SBICOORIG(*this, ui::Bounds(50, 192, 23, 22), ""),
       FichierIcone(*this, ui::Bounds(80, 192, 100, 21)),
       NumIcone(*this, ui::Bounds(190, 192, 40, 21)),
       BitBtn1(*this, ui::Bounds(36, 241, 90, 25), "&Ok", BS_DEFPUSHBUTTON),

@@ -180,10 +180,34 @@ def ok():
     return c
 
 
+def new_user():
+    c = Canvas()
+    c.disc(13, 10, 6, SILVER)
+    c.disc(13, 27, 10, NAVY)
+    c.rect(22, 4, 24, 16, GREEN)
+    c.rect(17, 9, 29, 11, GREEN)
+    return c
+
+
+def delete():
+    c = Canvas()
+    c.line(6, 6, 25, 25, RED, width=5)
+    c.line(25, 6, 6, 25, RED, width=5)
+    return c
+
+
+def cancel():
+    c = Canvas()
+    c.ring(16, 16, 12, 4, RED)
+    c.line(8, 24, 24, 8, RED, width=4)
+    return c
+
+
 ICONS = {
     'dovrane.ico': dovrane, 'quorvel.ico': quorvel, 'floppy.ico': floppy,
     'program.ico': program, 'folder.ico': folder, 'unload.ico': unload,
     'shutdown.ico': shutdown, 'session.ico': session, 'ok.ico': ok,
+    'newuser.ico': new_user, 'delete.ico': delete, 'cancel.ico': cancel,
 }
 
 if __name__ == '__main__':

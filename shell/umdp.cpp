@@ -40,10 +40,7 @@ TFMDP::TFMDP() {
     BitBtn1 = std::make_unique<ui::Button>(*this, kBitBtn1, "&Ok");
     BitBtn1->modalResult = ui::mrOk;
     AddHint(BitBtn1->Handle(), "Validation du mot de passe");
-    okGlyph_ = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 0);
-    ImageList_AddIcon(okGlyph_, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_GLYPH_OK)));
-    BUTTON_IMAGELIST glyph = {okGlyph_, {2, 0, 0, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
-    SendMessageA(BitBtn1->Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&glyph));
+    BitBtn1->SetGlyph(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_GLYPH_OK)));
 
     BitBtn2 = std::make_unique<ui::Button>(*this, kBitBtn2, "&Annuler");
     BitBtn2->modalResult = ui::mrCancel;
@@ -51,11 +48,6 @@ TFMDP::TFMDP() {
     AddHint(BitBtn2->Handle(), "Annulation de la saisie");
 
     FocusControl(MDP->Handle());
-}
-
-TFMDP::~TFMDP() {
-    BitBtn1.reset();
-    if (okGlyph_) ImageList_Destroy(okGlyph_);
 }
 
 void TFMDP::FormShow() {

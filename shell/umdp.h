@@ -7,8 +7,6 @@
 #include "ui/graphic.h"
 #include "ui/mask_edit.h"
 
-#include <commctrl.h>
-
 #include <memory>
 
 namespace dovrane {
@@ -16,7 +14,6 @@ namespace dovrane {
 class TFMDP : public ui::Form {
 public:
     TFMDP();
-    ~TFMDP() override;
 
     std::unique_ptr<ui::Label> Label1;
     std::unique_ptr<ui::MaskEdit> MDP;
@@ -28,7 +25,6 @@ protected:
 
 private:
     ui::FontHandle passwordFont_ = ui::MakeFont("Times New Roman", 12, true);
-    HIMAGELIST okGlyph_ = nullptr;
 };
 
 }  // namespace dovrane

@@ -64,7 +64,7 @@ void TVantrel95::Timer2Timer() {
 }
 
 void TVantrel95::Timer1Timer() {
-    ShowWindow(ui::Application::Instance().Handle(), SW_HIDE);
+    if (HWND own = ui::Application::Instance().Handle(); IsWindowVisible(own)) ShowWindow(own, SW_HIDE);
     FitToTaskbar();
     // A taskbar that lays itself out again shows its start button again.
     if (StartButtonWnd && IsWindowVisible(StartButtonWnd)) ShowWindowAsync(StartButtonWnd, SW_HIDE);

@@ -162,6 +162,11 @@ void Form::AddHint(GraphicControl& control) {
 }
 
 bool Form::PreviewMessage(MSG& msg) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && helpContext != 0) {
+        ui::Application& app = Application::Instance();
+        platform().help(Handle(), app.helpFile, HELP_CONTEXT, static_cast<ULONG_PTR>(helpContext));
+        return true;
+    }
     if (keyPreview && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN))
         return FormKeyDown(static_cast<WORD>(msg.wParam), ShiftState::FromKeyboard());
     return false;
@@ -196,12 +201,6 @@ bool Form::OnCommand(WORD id, WORD code) {
 void Form::OnSize(int, int) { FormResize(); }
 
 bool Form::OnOtherMessage(UINT msg, WPARAM wp, LPARAM, LRESULT&) {
-    if (msg == WM_HELP) {
-        const std::string& file = Application::Instance().helpFile;
-        if (helpContext != 0 && !file.empty())
-            platform().help(Handle(), file, HELP_CONTEXT, static_cast<ULONG_PTR>(helpContext));
-        return true;
-    }
     if (msg == WM_ACTIVATE) {
         // Keep the focused control across deactivation, as dialogs do.
         if (LOWORD(wp) == WA_INACTIVE) {

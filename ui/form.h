@@ -73,12 +73,12 @@ public:
     // the form consumed it (key preview).
     bool PreviewMessage(MSG& msg);
 
+    // The help topic that F1 opens in the application's help file; 0 for none.
+    int helpContext = 0;
+
     // Buttons with these roles answer Enter (default) and Escape (cancel).
     HWND defaultButton = nullptr;
     HWND cancelButton = nullptr;
-
-    // Topic of the application's help file that F1 opens on this form; 0: none.
-    int helpContext = 0;
 
 protected:
     virtual void FormShow() {}
