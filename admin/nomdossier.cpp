@@ -1,6 +1,7 @@
 #include "admin/nomdossier.h"
 
 #include "admin/dialog_look.h"
+#include "resources/dialog_buttons_ids.h"
 
 namespace quorvel {
 
@@ -11,8 +12,8 @@ namespace quorvel {
 TNomdossier::TNomdossier()
     : window_(*this, "Nom du dossier...", 273, 72, FixedDialogStyle(), true, DialogFont()),
       ENomdossier(*this, ui::Bounds(8, 10, 257, 21)),
-      BitBtn1(*this, ui::Bounds(48, 40, 75, 25), "OK", BS_DEFPUSHBUTTON),
-      BitBtn2(*this, ui::Bounds(150, 40, 75, 25), "Annuler") {
+      BitBtn1(*this, ui::Bounds(48, 40, 75, 25), "OK", IDI_DIALOG_OK),
+      BitBtn2(*this, ui::Bounds(150, 40, 75, 25), "Annuler", IDI_DIALOG_CANCEL) {
     BitBtn1.modalResult = ui::mrOk;
     BitBtn2.modalResult = ui::mrCancel;
     defaultButton = BitBtn1.Handle();

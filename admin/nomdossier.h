@@ -5,6 +5,7 @@
 // reads ENomdossier. It checks nothing: the caller decides what a name means.
 #pragma once
 
+#include "ui/bit_button.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -17,8 +18,8 @@ public:
     // Components, in design order.
     ui::FormWindow window_;
     ui::Edit ENomdossier;
-    ui::Button BitBtn1;   // OK, modal result 1
-    ui::Button BitBtn2;   // cancel, modal result 2
+    ui::BitButton BitBtn1;   // OK, modal result 1
+    ui::BitButton BitBtn2;   // cancel, modal result 2
 
 protected:
     void FormShow() override;

@@ -4,6 +4,7 @@
 #include "admin/dialog_look.h"
 #include "admin/selectdossier.h"
 #include "admin/shortcut_names.h"
+#include "resources/dialog_buttons_ids.h"
 #include "resources/nouvracc_ids.h"
 
 #include <shellapi.h>
@@ -20,12 +21,6 @@ ui::Label& Placed(ui::Label& label, int left, int top, const std::string& captio
     label.SetBounds(left, top, 293, 14);
     label.SetCaption(caption);
     return label;
-}
-
-void SetGlyph(ui::Button& button, int glyph) {
-    auto icon = static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(glyph), IMAGE_ICON, 16, 16, LR_SHARED));
-    button.SetGlyph(icon);
 }
 
 std::string Upper(std::string s) {
@@ -66,19 +61,19 @@ TNouvracc::TNouvracc()
     : window_(*this, "Nouveau raccourci...", 303, 275, FixedDialogStyle(), true, DialogFont()),
       LCible(*this), LDemar(*this), LParametres(*this), LSousicon(*this), LICO(*this),
       Cible(*this, ui::Bounds(5, 22, 237, 21)),
-      SpeedButton1(*this, ui::Bounds(247, 21, 23, 22), ""),
-      SBCible(*this, ui::Bounds(272, 21, 23, 22), ""),
+      SpeedButton1(*this, ui::Bounds(247, 21, 23, 22), "", IDI_GLYPH_CLEAR),
+      SBCible(*this, ui::Bounds(272, 21, 23, 22), "", IDI_GLYPH_TARGET),
       Demar(*this, ui::Bounds(5, 66, 237, 21)),
-      SpeedButton2(*this, ui::Bounds(247, 65, 23, 22), ""),
-      SBDD(*this, ui::Bounds(272, 65, 23, 22), ""),
+      SpeedButton2(*this, ui::Bounds(247, 65, 23, 22), "", IDI_GLYPH_CLEAR),
+      SBDD(*this, ui::Bounds(272, 65, 23, 22), "", IDI_GLYPH_FOLDER),
       Parametres(*this, ui::Bounds(5, 104, 293, 21)),
       Sousicon(*this, ui::Bounds(5, 148, 293, 21)),
       ICO(*this),
-      SBICOORIG(*this, ui::Bounds(50, 192, 23, 22), ""),
+      SBICOORIG(*this, ui::Bounds(50, 192, 23, 22), "", IDI_GLYPH_OWN_ICON),
       FichierIcone(*this, ui::Bounds(80, 192, 100, 21)),
       NumIcone(*this, ui::Bounds(190, 192, 40, 21)),
-      BitBtn1(*this, ui::Bounds(36, 241, 90, 25), "&Ok", BS_DEFPUSHBUTTON),
-      BitBtn2(*this, ui::Bounds(176, 241, 90, 25), "&Annuler"),
+      BitBtn1(*this, ui::Bounds(36, 241, 90, 25), "&Ok", IDI_DIALOG_OK),
+      BitBtn2(*this, ui::Bounds(176, 241, 90, 25), "&Annuler", IDI_DIALOG_CANCEL),
       ShellLibrary(ShellLibraryPath()) {
     helpContext = 30;
     Placed(LCible, 5, 4, "Fichier \"cible\"");
@@ -96,11 +91,6 @@ TNouvracc::TNouvracc()
     ICO.hint = "\"Simple-clic gauche\" pour changer d'icône";
     AddHint(ICO);
 
-    SetGlyph(SpeedButton1, IDI_GLYPH_CLEAR);
-    SetGlyph(SBCible, IDI_GLYPH_TARGET);
-    SetGlyph(SpeedButton2, IDI_GLYPH_CLEAR);
-    SetGlyph(SBDD, IDI_GLYPH_FOLDER);
-    SetGlyph(SBICOORIG, IDI_GLYPH_OWN_ICON);
     AddHint(SpeedButton1.Handle(), "Effacement");
     AddHint(SBCible.Handle(), "Sélection du fichier cible");
     AddHint(SpeedButton2.Handle(), "Effacement");

@@ -11,6 +11,7 @@
 // and with modal result 1 reads the fields (NumIconeValue() for the index).
 #pragma once
 
+#include "ui/bit_button.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/graphic.h"
@@ -42,19 +43,19 @@ public:
     ui::FormWindow window_;
     ui::Label LCible, LDemar, LParametres, LSousicon, LICO;
     ui::Edit Cible;
-    ui::Button SpeedButton1;   // empties every field
-    ui::Button SBCible;        // chooses the target
+    ui::BitButton SpeedButton1;   // empties every field
+    ui::BitButton SBCible;        // chooses the target
     ui::Edit Demar;
-    ui::Button SpeedButton2;   // empties the start-up folder
-    ui::Button SBDD;           // chooses the start-up folder
+    ui::BitButton SpeedButton2;   // empties the start-up folder
+    ui::BitButton SBDD;           // chooses the start-up folder
     ui::Edit Parametres;
     ui::Edit Sousicon;         // at most 30 characters
     ui::Image ICO;             // the icon preview; a click changes the icon
-    ui::Button SBICOORIG;
+    ui::BitButton SBICOORIG;
     ui::Edit FichierIcone;     // hidden
     ui::Edit NumIcone;         // hidden, decimal text
-    ui::Button BitBtn1;        // OK: validates
-    ui::Button BitBtn2;        // cancel, modal result 2
+    ui::BitButton BitBtn1;        // OK: validates
+    ui::BitButton BitBtn2;        // cancel, modal result 2
     ui::OpenDialog OD1;
 
     // The system shell library, built at creation.

@@ -1,6 +1,7 @@
 #include "admin/selectdossier.h"
 
 #include "admin/dialog_look.h"
+#include "resources/dialog_buttons_ids.h"
 #include "resources/selectdossier_ids.h"
 
 #include <cstdio>
@@ -27,8 +28,8 @@ TSelectdossier::TSelectdossier()
     : window_(*this, "Sélection d'un dossier", 193, 229, SelectStyle(), true, DialogFont()),
       DriveComboBox1(*this, ui::Bounds(3, 3, 183, 19)),
       DirectoryListBox1(*this, ui::Bounds(3, 23, 183, 163), 16),
-      BitBtn1(*this, ui::Bounds(17, 194, 70, 30), "OK", BS_DEFPUSHBUTTON),
-      BitBtn2(*this, ui::Bounds(104, 194, 70, 30), "Annuler") {
+      BitBtn1(*this, ui::Bounds(17, 194, 70, 30), "OK", IDI_DIALOG_OK),
+      BitBtn2(*this, ui::Bounds(104, 194, 70, 30), "Annuler", IDI_DIALOG_CANCEL) {
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SELECTDOSSIER));
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     BitBtn1.modalResult = ui::mrOk;

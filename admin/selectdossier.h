@@ -6,6 +6,7 @@
 // current folder.
 #pragma once
 
+#include "ui/bit_button.h"
 #include "ui/controls.h"
 #include "ui/folder_controls.h"
 #include "ui/form.h"
@@ -20,8 +21,8 @@ public:
     ui::FormWindow window_;
     ui::DriveComboBox DriveComboBox1;
     ui::DirectoryListBox DirectoryListBox1;
-    ui::Button BitBtn1;   // OK, modal result 1
-    ui::Button BitBtn2;   // cancel, modal result 2
+    ui::BitButton BitBtn1;   // OK, modal result 1
+    ui::BitButton BitBtn2;   // cancel, modal result 2
 
 protected:
     void FormShow() override;

@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
 """Draws the pictures of the administration dialogs: the window icons of the
 folder choice and icon chooser dialogs (32 x 32) and the glyphs of the
-shortcut dialog's small buttons (16 x 16), as 16-colour .ico files.
+shortcut dialog's small buttons (16 x 16), as 16-colour .ico files. The start-up folder button takes the
+open folder glyph of make_setup_icons.py.
 
 Run from this folder: python3 make_dialog_icons.py. The .ico files are
 committed; run this again after changing a drawing.
 """
-import make_icons as mi
 from make_icons import (BLACK, BLUE, GREY, LIME, MAROON, NAVY, OLIVE, RED,
                         SILVER, TEAL, WHITE, YELLOW, Canvas)
 
@@ -43,7 +43,7 @@ def choose_icon():
 
 
 def glyph_target():
-    c = Canvas()
+    c = Canvas(16)
     c.rect(3, 1, 11, 12, WHITE)
     c.frame(3, 1, 11, 12, BLACK)
     c.rect(4, 2, 10, 3, NAVY)
@@ -53,20 +53,14 @@ def glyph_target():
 
 
 def glyph_clear():
-    c = Canvas()
+    c = Canvas(16)
     c.line(2, 3, 12, 13, RED, width=3)
     c.line(12, 3, 2, 13, RED, width=3)
     return c
 
 
-def glyph_folder():
-    c = Canvas()
-    folder(c, 1, 3, 14, 13)
-    return c
-
-
 def glyph_own_icon():
-    c = Canvas()
+    c = Canvas(16)
     # A curved arrow back to the program's own icon.
     c.ring(9, 9, 5, 2, NAVY, gap=90)
     c.rect(1, 7, 5, 8, NAVY)
@@ -79,13 +73,10 @@ def glyph_own_icon():
 WINDOW_ICONS = {'selectdossier.ico': select_folder, 'choixicone.ico': choose_icon}
 GLYPHS = {
     'glyph_target.ico': glyph_target, 'glyph_clear.ico': glyph_clear,
-    'glyph_folder.ico': glyph_folder, 'glyph_own_icon.ico': glyph_own_icon,
+ 'glyph_own_icon.ico': glyph_own_icon,
 }
 
 if __name__ == '__main__':
-    # The canvas reads its size from make_icons at each call.
-    for size, pictures in ((32, WINDOW_ICONS), (16, GLYPHS)):
-        mi.SIZE = size
-        for name, draw in pictures.items():
-            with open(name, 'wb') as f:
-                f.write(draw().ico())
+    for name, draw in {**WINDOW_ICONS, **GLYPHS}.items():
+        with open(name, 'wb') as f:
+            f.write(draw().ico())

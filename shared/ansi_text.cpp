@@ -9,4 +9,9 @@ std::string UpperCase(std::string text) {
     return text;
 }
 
+std::string LowerCase(std::string text) {
+    if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
 }  // namespace velmora

@@ -7,5 +7,7 @@ namespace velmora {
 
 // Upper case as the system makes it (accented letters included).
 std::string UpperCase(std::string text);
+// Lower case, likewise.
+std::string LowerCase(std::string text);
 
 }  // namespace velmora

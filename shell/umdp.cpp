@@ -37,10 +37,9 @@ TFMDP::TFMDP() {
     AddHint(MDP->Handle(), "1 à 10 caractères");
 
     // Not the default button: Enter in the field validates nothing.
-    BitBtn1 = std::make_unique<ui::Button>(*this, kBitBtn1, "&Ok");
+    BitBtn1 = std::make_unique<ui::BitButton>(*this, kBitBtn1, "&Ok", IDI_GLYPH_OK);
     BitBtn1->modalResult = ui::mrOk;
     AddHint(BitBtn1->Handle(), "Validation du mot de passe");
-    BitBtn1->SetGlyph(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_GLYPH_OK)));
 
     BitBtn2 = std::make_unique<ui::Button>(*this, kBitBtn2, "&Annuler");
     BitBtn2->modalResult = ui::mrCancel;

@@ -2,6 +2,7 @@
 // attempt and released after it.
 #pragma once
 
+#include "ui/bit_button.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/graphic.h"
@@ -17,7 +18,7 @@ public:
 
     std::unique_ptr<ui::Label> Label1;
     std::unique_ptr<ui::MaskEdit> MDP;
-    std::unique_ptr<ui::Button> BitBtn1;
+    std::unique_ptr<ui::BitButton> BitBtn1;
     std::unique_ptr<ui::Button> BitBtn2;
 
 protected:

@@ -19,22 +19,6 @@ Button::Button(Form& owner, const RECT& bounds, const std::string& caption, DWOR
     CreateControl("BUTTON", caption, WS_TABSTOP | BS_PUSHBUTTON | style, 0, bounds);
 }
 
-Button::~Button() {
-    DestroyHandle();
-    if (glyph_) ImageList_Destroy(glyph_);
-}
-
-void Button::SetGlyph(HICON icon, int size) {
-    HIMAGELIST old = glyph_;
-    glyph_ = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, 0);
-    ImageList_AddIcon(glyph_, icon);
-    bool alone = Text().empty();
-    BUTTON_IMAGELIST list = {glyph_, {alone ? 0 : 2, 0, 0, 0},
-                             static_cast<UINT>(alone ? BUTTON_IMAGELIST_ALIGN_CENTER : BUTTON_IMAGELIST_ALIGN_LEFT)};
-    SendMessageA(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
-    if (old) ImageList_Destroy(old);
-}
-
 void Button::Click() {
     if (IsWindowEnabled(Handle())) SendMessageA(Handle(), BM_CLICK, 0, 0);
 }

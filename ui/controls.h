@@ -4,8 +4,6 @@
 
 #include "ui/window.h"
 
-#include <commctrl.h>
-
 #include <functional>
 #include <string>
 
@@ -33,18 +31,12 @@ private:
 class Button : public Control {
 public:
     Button(Form& owner, const RECT& bounds, const std::string& caption, DWORD style = 0);
-    ~Button() override;
     int modalResult = 0;
     std::function<void()> onClick;
     void Click();
-    // A small picture left of the caption (alone when there is no caption).
-    void SetGlyph(HICON icon, int size = 16);
 
 protected:
     bool OnReflectedCommand(WORD code) override;
-
-private:
-    HIMAGELIST glyph_ = nullptr;
 };
 
 class Edit : public Control {

@@ -84,6 +84,17 @@ void Form::SetClientSize(int width, int height) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Form::SetIcon(int resourceId) {
+    auto load = [resourceId](int size) {
+        return IconHandle(static_cast<HICON>(
+            LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId), IMAGE_ICON, size, size, 0)));
+    };
+    bigIcon_ = load(GetSystemMetrics(SM_CXICON));
+    smallIcon_ = load(GetSystemMetrics(SM_CXSMICON));
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+}
+
 void Form::Show() {
     FormShow();
     ShowWindow(Handle(), SW_SHOW);
@@ -162,11 +173,6 @@ void Form::AddHint(GraphicControl& control) {
 }
 
 bool Form::PreviewMessage(MSG& msg) {
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && helpContext != 0) {
-        ui::Application& app = Application::Instance();
-        platform().help(Handle(), app.helpFile, HELP_CONTEXT, static_cast<ULONG_PTR>(helpContext));
-        return true;
-    }
     if (keyPreview && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN))
         return FormKeyDown(static_cast<WORD>(msg.wParam), ShiftState::FromKeyboard());
     return false;
@@ -200,7 +206,12 @@ bool Form::OnCommand(WORD id, WORD code) {
 
 void Form::OnSize(int, int) { FormResize(); }
 
-bool Form::OnOtherMessage(UINT msg, WPARAM wp, LPARAM, LRESULT&) {
+bool Form::OnOtherMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+    if (msg == WM_HELP && helpContext != 0) {
+        platform().help(Handle(), Application::Instance().helpFile, HELP_CONTEXT, helpContext);
+        result = TRUE;
+        return true;
+    }
     if (msg == WM_ACTIVATE) {
         // Keep the focused control across deactivation, as dialogs do.
         if (LOWORD(wp) == WA_INACTIVE) {

@@ -33,7 +33,8 @@ protected:
             dialogSeen = true;
             shownText = dialog.MDP->Text();
             Type(dialog.MDP->Handle(), typed);
-            (ok ? dialog.BitBtn1 : dialog.BitBtn2)->Click();
+            if (ok) dialog.BitBtn1->Click();
+            else dialog.BitBtn2->Click();
             return dialog.modalResult;
         };
     }
