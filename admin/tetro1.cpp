@@ -153,6 +153,7 @@ void TTetro1::CreateComponents() {
 }
 
 void TTetro1::FormCreate() {
+    for (auto& row : Jeu.Plateau) row.fill(0);
     for (auto& row : PlateauAffiche) row.fill(255);
     ActiveBoutons();
 }

@@ -45,8 +45,8 @@ public:
     std::unique_ptr<ui::Button> SpeedButton8;
     ui::Timer Timer1;
 
-    // The board as it was last drawn; 255 marks a cell to draw.
-    Board PlateauAffiche{};
+    // The board as it was last drawn, shared like the board itself.
+    Board& PlateauAffiche = SharedBoard().PlateauAffiche;
     // Draws the cells of the well that differ from PlateauAffiche.
     void DessinePlateau(HDC dc);
 

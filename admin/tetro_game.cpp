@@ -59,8 +59,13 @@ std::uint32_t CouleurCase(std::uint8_t cell) {
     return cell < std::size(kCouleurs) ? kCouleurs[cell] : kCouleurs[0];
 }
 
-TetroGame::TetroGame(FallTimer& timer, std::function<int(int)> random)
-    : timer_(timer), random_(std::move(random)) {
+GameBoard& SharedBoard() {
+    static GameBoard board;
+    return board;
+}
+
+TetroGame::TetroGame(FallTimer& timer, std::function<int(int)> random, GameBoard& board)
+    : Plateau(board.Plateau), PieceCourante(board.PieceCourante), timer_(timer), random_(std::move(random)) {
     timer_.SetEnabled(false);
     timer_.SetInterval(FirstInterval(Niveau));
     DrawNext();

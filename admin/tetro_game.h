@@ -34,6 +34,15 @@ const PieceMatrix& Forme(int shape);
 int PointsForme(int shape);
 std::uint32_t CouleurCase(std::uint8_t cell);
 
+// The board, its drawn copy and the falling piece exist once in the program:
+// every game window plays on them, and a new window empties the board.
+struct GameBoard {
+    Board Plateau{};
+    Board PlateauAffiche{};   // as last drawn; 255 marks a cell to draw
+    PieceMatrix PieceCourante{};
+};
+GameBoard& SharedBoard();
+
 // The fall timer as the game drives it; the window gives it its own timer.
 class FallTimer {
 public:
@@ -46,12 +55,13 @@ public:
 
 class TetroGame {
 public:
-    // `random(n)` answers a whole number from 0 to n - 1.
-    TetroGame(FallTimer& timer, std::function<int(int)> random);
+    // `random(n)` answers a whole number from 0 to n - 1. The game plays on
+    // the given board, the program's shared one unless a test gives its own.
+    TetroGame(FallTimer& timer, std::function<int(int)> random, GameBoard& board = SharedBoard());
 
     // Fields.
-    Board Plateau{};
-    PieceMatrix PieceCourante{};
+    Board& Plateau;
+    PieceMatrix& PieceCourante;
     std::uint8_t Niveau = 1;
     std::int32_t Points = 0;
     bool PieceTombe = false;

@@ -217,7 +217,10 @@ bool Form::OnOtherMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
         if (LOWORD(wp) == WA_INACTIVE) {
             HWND focus = GetFocus();
             if (focus && IsChild(Handle(), focus)) activeControl_ = focus;
-        } else if (activeControl_ && IsWindow(activeControl_)) {
+            return false;
+        }
+        FormActivate();
+        if (activeControl_ && IsWindow(activeControl_)) {
             SetFocus(activeControl_);
             return true;
         }

@@ -84,6 +84,7 @@ public:
 
 protected:
     virtual void FormShow() {}
+    virtual void FormActivate() {}   // each time the form becomes the active window
     virtual void FormPaint(HDC) {}
     virtual bool FormCloseQuery() { return true; }
     virtual void FormResize() {}

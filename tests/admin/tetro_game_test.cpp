@@ -32,7 +32,7 @@ public:
 
 struct Play {
     explicit Play(const std::vector<NextPiece>& pieces)
-        : game(timer, testing_support::ScriptedDice(pieces)) {
+        : game(timer, testing_support::ScriptedDice(pieces), board) {
         game.onGameOver = [this] { ++gameOvers; };
     }
     // Starts the game and lets the first piece enter.
@@ -64,6 +64,7 @@ struct Play {
     }
 
     RecordingTimer timer;
+    GameBoard board;
     TetroGame game;
     int gameOvers = 0;
 };
