@@ -228,4 +228,10 @@ bool Form::OnOtherMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
     return false;
 }
 
+FormWindow::FormWindow(Form& form, const std::string& caption, int clientWidth, int clientHeight,
+                       const FormStyle& style, bool centered, FontHandle font) {
+    form.CreateForm(caption, clientWidth, clientHeight, style, centered);
+    if (font) form.SetFont(std::move(font));
+}
+
 }  // namespace ui

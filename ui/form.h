@@ -111,4 +111,12 @@ private:
     bool modal_ = false;
 };
 
+// Declared as a form's first member, creates the form's window (in the
+// given font) before the components that follow, so that they can be plain
+// members constructed in declaration order.
+struct FormWindow {
+    FormWindow(Form& form, const std::string& caption, int clientWidth, int clientHeight,
+               const FormStyle& style, bool centered, FontHandle font = {});
+};
+
 }  // namespace ui

@@ -1,0 +1,31 @@
+#include "admin/nomdossier.h"
+
+#include "admin/dialog_look.h"
+#include "resources/dialog_buttons_ids.h"
+
+namespace quorvel {
+
+// Component     Kind    Rectangle              Caption
+// ENomdossier   edit    (8, 10) 257 x 21
+// BitBtn1       button  (48, 40) 75 x 25       "OK"
+// BitBtn2       button  (150, 40) 75 x 25      "Annuler"
+TNomdossier::TNomdossier()
+    : window_(*this, "Nom du dossier...", 273, 72, FixedDialogStyle(), true, DialogFont()),
+      ENomdossier(*this, ui::Bounds(8, 10, 257, 21)),
+      BitBtn1(*this, ui::Bounds(48, 40, 75, 25), "OK", IDI_DIALOG_OK),
+      BitBtn2(*this, ui::Bounds(150, 40, 75, 25), "Annuler", IDI_DIALOG_CANCEL) {
+    BitBtn1.modalResult = ui::mrOk;
+    BitBtn2.modalResult = ui::mrCancel;
+    defaultButton = BitBtn1.Handle();
+    cancelButton = BitBtn2.Handle();
+    helpContext = 40;
+    ENomdossier.SetFocus();
+}
+
+void TNomdossier::FormShow() {
+    // The whole name is selected, ready to be typed over.
+    SendMessageA(ENomdossier.Handle(), EM_SETSEL, 0, -1);
+    ENomdossier.SetFocus();
+}
+
+}  // namespace quorvel

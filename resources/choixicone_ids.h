@@ -1,0 +1,4 @@
+// Resource numbers of the icon chooser.
+#pragma once
+
+#define IDI_CHOIXICONE 310

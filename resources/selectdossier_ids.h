@@ -1,0 +1,4 @@
+// Resource numbers of the folder choice dialog.
+#pragma once
+
+#define IDI_SELECTDOSSIER 300
