@@ -20,12 +20,13 @@ SIZE = 32
 
 
 class Canvas:
-    def __init__(self):
-        self.px = [[None] * SIZE for _ in range(SIZE)]   # None: transparent
+    def __init__(self, size=SIZE):
+        self.size = size
+        self.px = [[None] * size for _ in range(size)]   # None: transparent
 
     def rect(self, x0, y0, x1, y1, c):
-        for y in range(max(y0, 0), min(y1, SIZE - 1) + 1):
-            for x in range(max(x0, 0), min(x1, SIZE - 1) + 1):
+        for y in range(max(y0, 0), min(y1, self.size - 1) + 1):
+            for x in range(max(x0, 0), min(x1, self.size - 1) + 1):
                 self.px[y][x] = c
 
     def frame(self, x0, y0, x1, y1, c):
@@ -35,14 +36,14 @@ class Canvas:
         self.rect(x1, y0, x1, y1, c)
 
     def disc(self, cx, cy, r, c):
-        for y in range(SIZE):
-            for x in range(SIZE):
+        for y in range(self.size):
+            for x in range(self.size):
                 if (x - cx) ** 2 + (y - cy) ** 2 <= r * r:
                     self.px[y][x] = c
 
     def ring(self, cx, cy, r, width, c, gap=None):
-        for y in range(SIZE):
-            for x in range(SIZE):
+        for y in range(self.size):
+            for x in range(self.size):
                 d = math.hypot(x - cx, y - cy)
                 if r - width < d <= r:
                     angle = math.degrees(math.atan2(x - cx, cy - y))
@@ -61,23 +62,25 @@ class Canvas:
 
     def ico(self):
         """The canvas as a one-image, 4-bit .ico file."""
+        size = self.size
+        mask_bits = (size + 31) // 32 * 32   # mask rows are padded to 32 bits
         xor = bytearray()
         mask = bytearray()
-        for y in reversed(range(SIZE)):
+        for y in reversed(range(size)):
             row = self.px[y]
-            for x in range(0, SIZE, 2):
+            for x in range(0, size, 2):
                 a, b = row[x] or 0, row[x + 1] or 0
                 xor.append((a << 4) | b)
             bits = 0
-            for x in range(SIZE):
+            for x in range(size):
                 bits = (bits << 1) | (1 if row[x] is None else 0)
-            mask += bits.to_bytes(4, 'big')
+            mask += (bits << (mask_bits - size)).to_bytes(mask_bits // 8, 'big')
         palette = b''.join(bytes((b, g, r, 0)) for r, g, b in PALETTE)
-        header = struct.pack('<IiiHHIIiiII', 40, SIZE, SIZE * 2, 1, 4, 0,
+        header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 4, 0,
                              len(xor) + len(mask), 0, 0, 16, 0)
         image = header + palette + bytes(xor) + bytes(mask)
         directory = struct.pack('<HHH', 0, 1, 1) + struct.pack(
-            '<BBBBHHII', SIZE, SIZE, 16, 0, 1, 4, len(image), 6 + 16)
+            '<BBBBHHII', size, size, 16, 0, 1, 4, len(image), 6 + 16)
         return directory + image
 
 
@@ -173,10 +176,41 @@ def session():
     return c
 
 
+def ok():
+    c = Canvas()
+    c.line(5, 17, 12, 24, GREEN, width=4)
+    c.line(12, 24, 26, 8, GREEN, width=4)
+    return c
+
+
+def new_user():
+    c = Canvas()
+    c.disc(13, 10, 6, SILVER)
+    c.disc(13, 27, 10, NAVY)
+    c.rect(22, 4, 24, 16, GREEN)
+    c.rect(17, 9, 29, 11, GREEN)
+    return c
+
+
+def delete():
+    c = Canvas()
+    c.line(6, 6, 25, 25, RED, width=5)
+    c.line(25, 6, 6, 25, RED, width=5)
+    return c
+
+
+def cancel():
+    c = Canvas()
+    c.ring(16, 16, 12, 4, RED)
+    c.line(8, 24, 24, 8, RED, width=4)
+    return c
+
+
 ICONS = {
     'dovrane.ico': dovrane, 'quorvel.ico': quorvel, 'floppy.ico': floppy,
     'program.ico': program, 'folder.ico': folder, 'unload.ico': unload,
-    'shutdown.ico': shutdown, 'session.ico': session,
+    'shutdown.ico': shutdown, 'session.ico': session, 'ok.ico': ok,
+    'newuser.ico': new_user, 'delete.ico': delete, 'cancel.ico': cancel,
 }
 
 if __name__ == '__main__':

@@ -7,3 +7,4 @@
 #define IDI_TRAY_UNLOAD 20
 #define IDI_TRAY_SHUTDOWN 21
 #define IDI_TRAY_SESSION 22
+#define IDI_GLYPH_OK 30

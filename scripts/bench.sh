@@ -1,8 +1,49 @@
 #!/usr/bin/env bash
-# Builds and runs the benchmarks under Wine, on the current X display or on a
-# private Xvfb. Arguments go to the list benchmark: [entries] [rounds].
+# Figures of the shell, under Wine, in one run:
+#  - start to loaded desktop (23 shortcuts) against a bare window's first frame;
+#  - size of each stripped x86_64 program;
+#  - the administration list rebuilt for a folder of 2,000 entries against the
+#    bare platform calls (BENCH_LIST_ENTRIES, BENCH_LIST_ROUNDS);
+#  - idle CPU of the loaded shell (BENCH_IDLE_SECONDS, default 60).
 set -eu
 cd "$(dirname "$0")/.."
-cmake --preset x64 >/dev/null
-cmake --build --preset x64 -j"$(nproc)" --target list_bench
-scripts/wine-run.sh "$PWD/build/x64/wineprefix" build/x64/tests/list_bench.exe "$@"
+scripts/build.sh >/dev/null
+build="$PWD/build/x64"
+VELMORA_PREFIX="$build/bench-prefix"
+. scripts/wine-env.sh
+velmora_private_display
+trap 'wineserver -k 2>/dev/null; kill $VELMORA_XVFB 2>/dev/null' EXIT
+velmora_prefix
+wine "$build/VelmoraDemo.exe" --count 23 >/dev/null
+wine reg add 'HKLM\SoftWare\Microsoft\Windows\CurrentVersion\Run' /v x /d x /f /reg:64 >/dev/null 2>&1
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+runs=${BENCH_RUNS:-7}
+bare=(); shell=()
+for i in $(seq "$runs"); do
+    bare+=("$(wine "$build/tests/LaunchTimer.exe" "$build/tests/FirstPaint.exe" painted)")
+    shell+=("$(wine "$build/tests/LaunchTimer.exe" "$build/Dovrane.exe" "Bureau de : ")")
+done
+b=$(printf '%s\n' "${bare[@]}" | median)
+s=$(printf '%s\n' "${shell[@]}" | median)
+echo "bare window, first frame:        ${b} ms (median of $runs: ${bare[*]})"
+echo "Dovrane, loaded 23-icon desktop: ${s} ms (median of $runs: ${shell[*]})"
+awk -v s="$s" -v b="$b" 'BEGIN {printf "ratio:                           %.2f (aim: at most 1.5)\n", s / b}'
+
+for p in Dovrane Quorvel; do
+    [ -f "$build/$p.exe" ] || continue
+    x86_64-w64-mingw32-strip -o "/tmp/$p.stripped.exe" "$build/$p.exe"
+    echo "$p.exe stripped: $(stat -c %s "/tmp/$p.stripped.exe") bytes (aim: below 600 KB)"
+done
+
+wine "$build/tests/ListBench.exe" "${BENCH_LIST_ENTRIES:-2000}" "${BENCH_LIST_ROUNDS:-7}"
+
+seconds=${BENCH_IDLE_SECONDS:-60}
+wine "$build/Dovrane.exe" >/dev/null 2>&1 &
+sleep 5
+pid=$(pgrep -f 'Dovrane.exe' | head -1)
+ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
+t0=$(ticks); sleep "$seconds"; t1=$(ticks)
+hz=$(getconf CLK_TCK)
+awk -v d=$((t1 - t0)) -v hz="$hz" -v s="$seconds" \
+    'BEGIN {printf "idle CPU of the loaded shell:    %.3f%% of one core over %d s\n", 100 * d / hz / s, s}'

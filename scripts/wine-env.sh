@@ -23,17 +23,38 @@ velmora_display() {
     return 1
 }
 
+velmora_private_display() {
+    # A display of our own, for runs that must not share the screen or the
+    # input focus with anything else.
+    local n
+    for n in 81 82 83 84 85 86 87 88; do
+        if [ ! -e "/tmp/.X$n-lock" ]; then
+            Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+            VELMORA_XVFB=$!
+            export DISPLAY=":$n"
+            local i
+            for i in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+        fi
+    done
+    echo "no private X display could be started" >&2
+    return 1
+}
+
 velmora_prefix() {
     # The prefix is made once; parallel callers wait for the first one.
+    # Programs run in a virtual desktop of Wine's own: it has a taskbar and a
+    # notification area, and windows show without waiting on the X server.
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock 9
-        if [ ! -f "$WINEPREFIX/.velmora-ready" ]; then
+        if [ ! -f "$WINEPREFIX/.velmora-ready-2" ]; then
             wineboot -i >/dev/null 2>&1
-            wineserver -w
             mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
             cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
-            touch "$WINEPREFIX/.velmora-ready"
+            wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+            wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+            wineserver -w
+            touch "$WINEPREFIX/.velmora-ready-2"
         fi
     ) 9>"$WINEPREFIX.lock"
 }

@@ -11,6 +11,13 @@ RegistryKey RegistryKey::Open(HKEY root, const char* path) {
     return k;
 }
 
+RegistryKey RegistryKey::OpenReadOnly(HKEY root, const char* path) {
+    RegistryKey k;
+    HKEY h = nullptr;
+    if (RegOpenKeyExA(root, path, 0, KEY_READ, &h) == ERROR_SUCCESS) k.key_.reset(h);
+    return k;
+}
+
 RegistryKey RegistryKey::Create(HKEY root, const char* path) {
     RegistryKey k;
     HKEY h = nullptr;

@@ -1,11 +1,11 @@
 #include "shared/shell_link.h"
 
+#include "shared/ansi_text.h"
 #include "shared/registry.h"
 #include "ui/handles.h"
 
 #include <shlobj.h>
 #include <shobjidl.h>
-
 
 namespace velmora {
 
@@ -20,11 +20,6 @@ const char* const kShellFolderValues[] = {
 std::string NamePart(const std::string& path) {
     size_t pos = path.find_last_of("\\:");
     return pos == std::string::npos ? path : path.substr(pos + 1);
-}
-
-std::string Upper(std::string s) {
-    if (!s.empty()) CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
-    return s;
 }
 
 std::string ExtensionOf(const std::string& path) {
@@ -75,8 +70,8 @@ void TVornShellLink::SetFileName(const std::string& value) {
     if (value == fileName_) return;
     std::string v = value;
     if (shellFolder_ != TShellFolder::sfNone) v = ShellFolderPath(shellFolder_) + "\\" + NamePart(v);
-    if (Upper(ExtensionOf(v)) != ".LNK") v += ".lnk";
-    if (Upper(NamePart(v)) == ".LNK") v.clear();
+    if (UpperCase(ExtensionOf(v)) != ".LNK") v += ".lnk";
+    if (UpperCase(NamePart(v)) == ".LNK") v.clear();
     fileName_ = v;
 }
 

@@ -4,9 +4,15 @@
 //   vantrel95_startup.cpp   creation, single instance, password, first showing
 //   vantrel95_desktop.cpp   profile loading, icons, painting
 //   vantrel95_geometry.cpp  the icon grid and the fit around the taskbar
+//   vantrel95_lockdown.cpp  hiding the system's desktop, keeping the window fitted
+//   vantrel95_launch.cpp    what the icons start
+//   vantrel95_commands.cpp  the tray commands, closing, the drive A menu
 #pragma once
 
 #include "shared/shell_link.h"
+#include "shell/formatdisk.h"
+#include "shell/lockdown.h"
+#include "shell/tray_icon.h"
 #include "ui/form.h"
 #include "ui/graphic.h"
 #include "ui/handles.h"
@@ -16,6 +22,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace dovrane {
 
@@ -54,6 +61,19 @@ public:
     void LoadProfile();
     void LoadIcons();
     void FitToTaskbar();
+    void LaunchSlot(int i);
+    void ShowAccessError();
+    void RemoveStartEntries();
+
+    // Handlers wired to the components.
+    void Timer1Timer();
+    void Timer2Timer();
+    void ic0MouseUp(ui::MouseButton button, int x, int y);
+    void TBIconDechargeLeftBtnDblClick();
+    void TBIconQuitLeftBtnDblClick();
+    void TBIconInfoDblClick();
+    void Formater1Click();
+    void Copiededisquettes1Click();
 
     // Components, in design order.
     std::array<std::unique_ptr<ui::Image>, kSlotCount> ic;
@@ -64,6 +84,11 @@ public:
     ui::MenuItem* Formater1 = nullptr;
     ui::MenuItem* Copiededisquettes1 = nullptr;
     velmora::TVornShellLink SHL1;
+    std::unique_ptr<TFormatDrive> FD1;
+    // The tray icons; the shut-down and unload commands free the first two.
+    std::unique_ptr<TTBICON> TBIconDecharge;
+    std::unique_ptr<TTBICON> TBIconQuit;
+    std::unique_ptr<TTBICON> TBIconInfo;
 
     // Fields.
     std::array<Slot, kSlotCount> Slots;
@@ -85,15 +110,24 @@ public:
 protected:
     void FormShow() override;
     void FormPaint(HDC dc) override;
+    bool FormCloseQuery() override { return CloseAllowed; }
+    void FormMouseDown(ui::MouseButton button, ui::ShiftState shift, int x, int y) override;
+    bool OnMouseActivate(LRESULT& result) override;
+    bool OnSysCommand(WPARAM) override { return true; }   // Alt+F4, move, minimise: nothing
+    bool OnQueryEndSession(LRESULT& result) override;
 
 private:
     void FormCreate();
+    void CreateTrayIcons();
+    void WireEvents();
+    void RetireTrayIcon(std::unique_ptr<TTBICON>& icon);
     bool SingleInstance();
     void ReadPassword();
     void CreateGrid();
-    HICON SystemIcon(int index) const;
 
     ui::KernelHandle instanceMutex_;
+    std::unique_ptr<TaskKeyBlock> keyBlock_;
+    std::vector<std::unique_ptr<TTBICON>> retiredIcons_;
     bool endedAtCreation_ = false;
 };
 

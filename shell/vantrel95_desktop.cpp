@@ -1,38 +1,12 @@
 // Loading the user's desktop profile into the icon grid, and painting.
 #include "shell/vantrel95.h"
 
-#include "resources/resource_ids.h"
+#include "shared/ansi_text.h"
 #include "shared/profile_store.h"
+#include "shell/system_icons.h"
 #include "ui/platform.h"
 
-#include <shellapi.h>
-
 namespace dovrane {
-
-namespace {
-
-const int kGenericProgramIcon = 2;
-const int kClosedFolderIcon = 3;
-
-std::string Upper(std::string s) {
-    if (!s.empty()) CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
-    return s;
-}
-
-// ExtractIcon answers 1 for a file that is not a program, library or icon.
-HICON IconFrom(const std::string& file, int index) {
-    HICON icon = ExtractIconA(GetModuleHandleA(nullptr), file.c_str(), index);
-    return reinterpret_cast<UINT_PTR>(icon) > 1 ? icon : nullptr;
-}
-
-}  // namespace
-
-HICON TVantrel95::SystemIcon(int index) const {
-    if (HICON icon = IconFrom(ui::platform().systemDir() + "\\SHELL32.DLL", index)) return icon;
-    // Where the system library has no such icon, the program's own stands in.
-    int own = index == kClosedFolderIcon ? IDI_CLOSED_FOLDER : IDI_GENERIC_PROGRAM;
-    return CopyIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(own)));
-}
 
 void TVantrel95::LoadProfile() {
     std::string windowsDir = ui::platform().windowsDir();
@@ -88,7 +62,7 @@ void TVantrel95::LoadIcons() {
         ui::IconHandle icon;
         std::string label;
         if (entry.dwFileAttributes == FILE_ATTRIBUTE_DIRECTORY) {
-            icon.reset(SystemIcon(kClosedFolderIcon));
+            icon.reset(ShellIcon(kClosedFolderIcon));
             label = name;
             Slots[n] = {ProfileDir + "\\" + name, true};
         } else {
@@ -101,12 +75,12 @@ void TVantrel95::LoadIcons() {
             }
             if (read) {
                 if (SHL1.FileIcon().FileName.empty()) SHL1.SetFileIcon({SHL1.Target, 0});
-                icon.reset(IconFrom(SHL1.FileIcon().FileName, SHL1.FileIcon().IconIndex));
+                icon.reset(FileIcon(SHL1.FileIcon().FileName.c_str(), SHL1.FileIcon().IconIndex));
             }
-            if (!icon) icon.reset(SystemIcon(kGenericProgramIcon));
+            if (!icon) icon.reset(ShellIcon(kGenericProgramIcon));
             label = name.substr(0, name.find('.'));
             std::string path = SHL1.FileName();
-            if (size_t pif = Upper(path).find(".PIF"); pif != std::string::npos) path.resize(pif + 4);
+            if (size_t pif = velmora::UpperCase(path).find(".PIF"); pif != std::string::npos) path.resize(pif + 4);
             Slots[n] = {path, false};
         }
         ic[n]->SetIcon(std::move(icon));

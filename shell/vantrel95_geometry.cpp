@@ -69,8 +69,8 @@ void TVantrel95::FitToTaskbar() {
     int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
     RECT taskbar;
     // Before the taskbar is known the window keeps the whole screen.
-    RECT r = TrayWnd && GetWindowRect(TrayWnd, &taskbar) ? FitAroundTaskbar(taskbar, sw, sh)
-                                                         : RECT{0, 0, sw, sh};
+    RECT r = TrayWnd && TaskbarRect(TrayWnd, taskbar) ? FitAroundTaskbar(taskbar, sw, sh)
+                                                      : RECT{0, 0, sw, sh};
     RECT now;
     GetWindowRect(Handle(), &now);
     if (EqualRect(&now, &r)) return;

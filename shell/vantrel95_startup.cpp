@@ -1,6 +1,7 @@
 // Creation of the shell's window and its first showing.
 #include "shell/vantrel95.h"
 
+#include "resources/resource_ids.h"
 #include "shared/profile_store.h"
 #include "shared/registry.h"
 #include "shell/lockdown.h"
@@ -32,10 +33,49 @@ TVantrel95::TVantrel95() {
     SHL1.SetHotKey(0);
     SHL1.FileIcon().IconIndex = 0;
 
+    FD1 = std::make_unique<TFormatDrive>(Handle());
+    FD1->DefaultAction = TFormatOptions::foNormal;
+    FD1->Drive = 'A';
+    FD1->AllowHD = true;
+    CreateTrayIcons();
+    WireEvents();
     FormCreate();
 }
 
 TVantrel95::~TVantrel95() = default;
+
+void TVantrel95::CreateTrayIcons() {
+    struct Design {
+        std::unique_ptr<TTBICON>& icon;
+        int resource;
+        const char* tip;
+    };
+    for (const Design& d : {Design{TBIconDecharge, IDI_TRAY_UNLOAD, "Déchargement temporaire du velmora"},
+                            Design{TBIconQuit, IDI_TRAY_SHUTDOWN, "Fermeture de Windows"},
+                            Design{TBIconInfo, IDI_TRAY_SESSION, "Ouverture d'une nouvelle session utilisateur"}}) {
+        d.icon = std::make_unique<TTBICON>();
+        d.icon->SetIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(d.resource)));
+        d.icon->SetToolTip(d.tip);
+    }
+}
+
+void TVantrel95::WireEvents() {
+    for (int i = 0; i < kSlotCount; ++i) {
+        auto launch = [this, i](ui::GraphicControl&) { LaunchSlot(i); };
+        ic[i]->onDblClick = launch;
+        lb[i]->onDblClick = launch;
+    }
+    ic[0]->onMouseUp = [this](ui::GraphicControl&, ui::MouseButton b, ui::ShiftState, int x, int y) {
+        ic0MouseUp(b, x, y);
+    };
+    Formater1->onClick = [this] { Formater1Click(); };
+    Copiededisquettes1->onClick = [this] { Copiededisquettes1Click(); };
+    Timer1.onTimer = [this] { Timer1Timer(); };
+    Timer2.onTimer = [this] { Timer2Timer(); };
+    TBIconDecharge->OnDblClick = [this](TTBICON&) { TBIconDechargeLeftBtnDblClick(); };
+    TBIconQuit->OnDblClick = [this](TTBICON&) { TBIconQuitLeftBtnDblClick(); };
+    TBIconInfo->OnDblClick = [this](TTBICON&) { TBIconInfoDblClick(); };
+}
 
 void TVantrel95::FormCreate() {
     if (!SingleInstance()) {
@@ -44,6 +84,7 @@ void TVantrel95::FormCreate() {
     }
     SetClientSize(0, 0);
     SetScreenSaverRunning(true);
+    keyBlock_ = std::make_unique<TaskKeyBlock>();
     ReadPassword();
     HideSteps = hsAll;
 }

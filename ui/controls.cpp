@@ -64,6 +64,8 @@ int ListBox::Add(const std::string& text) {
     return static_cast<int>(SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
 }
 
+void ListBox::Delete(int index) { SendMessageA(Handle(), LB_DELETESTRING, index, 0); }
+
 void ListBox::Clear() { SendMessageA(Handle(), LB_RESETCONTENT, 0, 0); }
 
 int ListBox::Count() const { return static_cast<int>(SendMessageA(Handle(), LB_GETCOUNT, 0, 0)); }

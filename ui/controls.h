@@ -64,6 +64,7 @@ class ListBox : public Control {
 public:
     ListBox(Form& owner, const RECT& bounds, DWORD style = LBS_NOTIFY | WS_VSCROLL);
     int Add(const std::string& text);
+    void Delete(int index);
     void Clear();
     int Count() const;
     int Selected() const;   // -1 for none

@@ -84,6 +84,17 @@ void Form::SetClientSize(int width, int height) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Form::SetIcon(int resourceId) {
+    auto load = [resourceId](int size) {
+        return IconHandle(static_cast<HICON>(
+            LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId), IMAGE_ICON, size, size, 0)));
+    };
+    bigIcon_ = load(GetSystemMetrics(SM_CXICON));
+    smallIcon_ = load(GetSystemMetrics(SM_CXSMICON));
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+}
+
 void Form::Show() {
     FormShow();
     ShowWindow(Handle(), SW_SHOW);
@@ -195,13 +206,21 @@ bool Form::OnCommand(WORD id, WORD code) {
 
 void Form::OnSize(int, int) { FormResize(); }
 
-bool Form::OnOtherMessage(UINT msg, WPARAM wp, LPARAM, LRESULT&) {
+bool Form::OnOtherMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+    if (msg == WM_HELP && helpContext != 0) {
+        platform().help(Handle(), Application::Instance().helpFile, HELP_CONTEXT, helpContext);
+        result = TRUE;
+        return true;
+    }
     if (msg == WM_ACTIVATE) {
         // Keep the focused control across deactivation, as dialogs do.
         if (LOWORD(wp) == WA_INACTIVE) {
             HWND focus = GetFocus();
             if (focus && IsChild(Handle(), focus)) activeControl_ = focus;
-        } else if (activeControl_ && IsWindow(activeControl_)) {
+            return false;
+        }
+        FormActivate();
+        if (activeControl_ && IsWindow(activeControl_)) {
             SetFocus(activeControl_);
             return true;
         }

@@ -50,6 +50,8 @@ public:
     HFONT Font() const { return font_.get(); }
     HFONT GraphicsFont() const override { return font_.get(); }
     void SetClientSize(int width, int height);
+    // The window's own icon, from the program's resources, instead of the program's.
+    void SetIcon(int resourceId);
 
     // Shows the form: FormShow runs first, then the window appears.
     void Show();
@@ -77,8 +79,12 @@ public:
     HWND defaultButton = nullptr;
     HWND cancelButton = nullptr;
 
+    // The help file's topic for this form, shown on F1; 0 for none.
+    int helpContext = 0;
+
 protected:
     virtual void FormShow() {}
+    virtual void FormActivate() {}   // each time the form becomes the active window
     virtual void FormPaint(HDC) {}
     virtual bool FormCloseQuery() { return true; }
     virtual void FormResize() {}
@@ -99,6 +105,7 @@ private:
     COLORREF color_ = GetSysColor(COLOR_BTNFACE);
     BrushHandle brush_;
     FontHandle font_;
+    IconHandle bigIcon_, smallIcon_;
     HWND tooltip_ = nullptr;
     HWND activeControl_ = nullptr;
     bool modal_ = false;

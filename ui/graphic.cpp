@@ -122,15 +122,15 @@ void Label::Paint(HDC dc) {
     if (font_) SelectObject(dc, font_.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, Enabled() ? fontColor_ : GetSysColor(COLOR_GRAYTEXT));
-    UINT format = DT_NOPREFIX | (centered ? DT_CENTER : DT_LEFT) |
+    UINT format = DT_NOPREFIX | (centered ? DT_CENTER : rightAligned ? DT_RIGHT : DT_LEFT) |
                   (wordWrap ? DT_WORDBREAK : DT_SINGLELINE);
     DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r, format);
 }
 
-FontHandle MakeFont(const char* face, int pixelHeight, bool bold, bool italic) {
+FontHandle MakeFont(const char* face, int pixelHeight, bool bold, bool italic, BYTE family) {
     return FontHandle(CreateFontA(-pixelHeight, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, italic, FALSE,
                                   FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face));
+                                  DEFAULT_QUALITY, DEFAULT_PITCH | family, face));
 }
 
 }  // namespace ui

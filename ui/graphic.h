@@ -75,7 +75,8 @@ private:
     BitmapHandle bitmap_;
 };
 
-// A text label, centred or left-aligned, on its own colour or transparent.
+// A text label, left-aligned, centred or right-aligned, on its own colour or
+// transparent.
 class Label : public GraphicControl {
 public:
     using GraphicControl::GraphicControl;
@@ -91,6 +92,7 @@ public:
     void SetFont(FontHandle font);   // none: the host's font
 
     bool centered = false;
+    bool rightAligned = false;
     bool wordWrap = false;
 
     void Paint(HDC dc) override;
@@ -103,6 +105,8 @@ private:
     FontHandle font_;
 };
 
-FontHandle MakeFont(const char* face, int pixelHeight, bool bold = false, bool italic = false);
+// family (FF_ROMAN, FF_SWISS...) guides the system's choice where the face is missing.
+FontHandle MakeFont(const char* face, int pixelHeight, bool bold = false, bool italic = false,
+                    BYTE family = FF_DONTCARE);
 
 }  // namespace ui

@@ -1,1 +1,228 @@
-#include <gtest/gtest.h>
+#include "tests/shell/shell_fixture.h"
+
+#include "shell/system_icons.h"
+
+#include <cstdio>
+#include <map>
+
+using namespace dovrane;
+using shell_testing::IconPixels;
+using shell_testing::ShellTest;
+
+namespace {
+
+std::string SystemProgram(const char* name) {
+    char dir[MAX_PATH];
+    GetSystemDirectoryA(dir, sizeof dir);
+    return std::string(dir) + "\\" + name;
+}
+
+// Label caption -> slot index, over the visible slots 1 to 23.
+std::map<std::string, int> VisibleSlots(const TVantrel95& shell) {
+    std::map<std::string, int> slots;
+    for (int i = 1; i < kSlotCount; ++i)
+        if (shell.ic[i]->Visible()) slots[shell.lb[i]->Caption()] = i;
+    return slots;
+}
+
+}  // namespace
+
+TEST_F(ShellTest, ShortcutsAndFoldersFillTheSlots) {
+    std::string profile = MakeProfile("marc");
+    MakeShortcut(profile, "Jeu", SystemProgram("winemine.exe"));
+    MakeShortcut(profile, "Notes", SystemProgram("notepad.exe"));
+    CreateDirectoryA((profile + "\\Outils").c_str(), nullptr);
+    MakeShortcut(profile, "Mon.jeu", SystemProgram("winemine.exe"));
+    testing_support::TempFolder::WriteAt(profile + "\\Dos.pif", std::string(545, '\0'));
+
+    auto shell = MakeShell();
+    shell->LoadProfile();
+    auto slots = VisibleSlots(*shell);
+    ASSERT_EQ(slots.size(), 5u);
+    for (const char* label : {"Jeu", "Notes", "Outils", "Mon", "Dos"}) EXPECT_TRUE(slots.count(label)) << label;
+    const Slot& outils = shell->Slots[slots["Outils"]];
+    EXPECT_TRUE(outils.IsFolder);
+    EXPECT_EQ(outils.Path, profile + "\\Outils");
+    EXPECT_EQ(shell->Slots[slots["Jeu"]].Path, profile + "\\Jeu.lnk");
+    EXPECT_FALSE(shell->Slots[slots["Jeu"]].IsFolder);
+    EXPECT_EQ(shell->Slots[slots["Dos"]].Path, profile + "\\Dos.pif") << "the program information file itself";
+    for (int i = 6; i < kSlotCount; ++i) {
+        EXPECT_FALSE(shell->ic[i]->Visible());
+        EXPECT_FALSE(shell->lb[i]->Visible());
+    }
+    EXPECT_EQ(shell->Text(), "Bureau de : marc");
+    char current[MAX_PATH];
+    GetCurrentDirectoryA(sizeof current, current);
+    EXPECT_STRCASEEQ(current, profile.c_str());
+}
+
+TEST_F(ShellTest, IconsComeFromTheLinkTheTargetOrTheSystem) {
+    std::string profile = MakeProfile("marc");
+    MakeShortcut(profile, "Jeu", SystemProgram("winemine.exe"));
+    MakeShortcut(profile, "Texte", profile + "\\lisez.txt");
+    testing_support::TempFolder::WriteAt(profile + "\\Casse.lnk", std::string(300, 'x'));
+    CreateDirectoryA((profile + "\\Outils").c_str(), nullptr);
+    auto shell = MakeShell();
+    shell->LoadProfile();
+    auto slots = VisibleSlots(*shell);
+    ASSERT_EQ(slots.size(), 4u);
+
+    ui::IconHandle mine(FileIcon(SystemProgram("winemine.exe").c_str(), 0));
+    ui::IconHandle program(ShellIcon(kGenericProgramIcon));
+    ui::IconHandle folder(ShellIcon(kClosedFolderIcon));
+    EXPECT_EQ(IconPixels(shell->ic[slots["Jeu"]]->Icon()), IconPixels(mine.get()))
+        << "an empty icon location shows the target's first icon";
+    EXPECT_EQ(IconPixels(shell->ic[slots["Texte"]]->Icon()), IconPixels(program.get()))
+        << "a target without icons shows the generic program";
+    EXPECT_EQ(IconPixels(shell->ic[slots["Casse"]]->Icon()), IconPixels(program.get()))
+        << "a shortcut that cannot be read still gets an icon";
+    EXPECT_EQ(IconPixels(shell->ic[slots["Outils"]]->Icon()), IconPixels(folder.get()));
+    EXPECT_NE(IconPixels(program.get()), IconPixels(folder.get()));
+}
+
+TEST_F(ShellTest, AtMostTwentyThreeEntriesWhateverTheFolderHolds) {
+    std::string profile = MakeProfile("marc");
+    for (int i = 0; i < 500; ++i) CreateDirectoryA((profile + "\\d" + std::to_string(i)).c_str(), nullptr);
+    auto shell = MakeShell();
+    shell->LoadProfile();
+    EXPECT_EQ(VisibleSlots(*shell).size(), 23u);
+    EXPECT_TRUE(shell->ic[23]->Visible());
+}
+
+TEST_F(ShellTest, LongAndOddNamesGetTheirLabels) {
+    std::string profile = MakeProfile("marc");
+    std::string longName(200, 'a');
+    MakeShortcut(profile, longName, SystemProgram("notepad.exe"));
+    MakeShortcut(profile, "sanspoint", SystemProgram("notepad.exe"));
+    std::rename((profile + "\\sanspoint.lnk").c_str(), (profile + "\\sanspoint").c_str());
+    CreateDirectoryA((profile + "\\.cache").c_str(), nullptr);
+    SetFileAttributesA((profile + "\\.cache").c_str(), FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN);
+    auto shell = MakeShell();
+    shell->LoadProfile();
+    auto slots = VisibleSlots(*shell);
+    EXPECT_TRUE(slots.count(longName));
+    EXPECT_TRUE(slots.count("sanspoint")) << "a name without a dot is its own label";
+    ASSERT_TRUE(slots.count("")) << "a hidden folder is taken for a shortcut, labelled up to its first dot";
+    EXPECT_FALSE(shell->Slots[slots[""]].IsFolder);
+}
+
+TEST_F(ShellTest, AUserWithoutAFolderGetsTheDefaultProfile) {
+    std::string profile = MakeProfile(".default");
+    MakeShortcut(profile, "Notes", SystemProgram("notepad.exe"));
+    user = "jean";
+    auto shell = MakeShell();
+    shell->LoadProfile();
+    EXPECT_EQ(shell->Text(), "Bureau de : .Default");
+    EXPECT_EQ(shell->ProfileName, ".Default");
+    EXPECT_EQ(VisibleSlots(*shell).count("Notes"), 1u);
+    user.reset();
+    auto again = MakeShell();
+    shell.reset();
+    again = MakeShell();
+    again->LoadProfile();
+    EXPECT_EQ(again->ProfileName, ".default") << "no user name: the default profile by its own name";
+}
+
+TEST_F(ShellTest, WithoutSettingsTheDefaultsApply) {
+    MakeProfile("marc");
+    auto shell = MakeShell();
+    shell->LoadProfile();
+    EXPECT_EQ(shell->Color(), velmora::kTeal);
+    EXPECT_TRUE(shell->UnloadIconWanted);
+    EXPECT_TRUE(shell->ExitAllowed);
+    EXPECT_FALSE(shell->SessionAllowed);
+    EXPECT_FALSE(shell->ic[0]->Visible());
+    EXPECT_FALSE(shell->lb[0]->Visible());
+    for (const auto& label : shell->lb) {
+        EXPECT_EQ(label->FontColor(), velmora::kWhite);
+        EXPECT_TRUE(label->Transparent());
+    }
+    EXPECT_FALSE(shell->BackBitmap);
+}
+
+TEST_F(ShellTest, SettingsGiveColoursFlagsAndDriveA) {
+    MakeProfile("marc");
+    Settings("marc", "[BackGround]\r\nColor=0x0000FF\r\n[Text]\r\nColor=255\r\nBackGround=65280\r\n"
+                     "transparent=0\r\n[DiskA]\r\nVisible=1\r\n[Windows]\r\nSession=1\r\nExit=2\r\n"
+                     "[Taskbar]\r\nvisible=0\r\n");
+    auto shell = MakeShell();
+    shell->LoadProfile();
+    EXPECT_EQ(shell->Color(), RGB(255, 0, 0));
+    EXPECT_TRUE(shell->ic[0]->Visible());
+    EXPECT_TRUE(shell->lb[0]->Visible());
+    EXPECT_EQ(shell->lb[0]->Caption(), "Disquette A");
+    EXPECT_TRUE(shell->SessionAllowed);
+    EXPECT_FALSE(shell->ExitAllowed) << "a flag of 2 is off";
+    EXPECT_FALSE(shell->UnloadIconWanted);
+    for (const auto& label : shell->lb) {
+        EXPECT_EQ(label->FontColor(), RGB(255, 0, 0));
+        EXPECT_EQ(label->Color(), RGB(0, 255, 0));
+        EXPECT_FALSE(label->Transparent());
+    }
+    EXPECT_EQ(shell->Slots[0].Path, "Explorer /root,A:\\");
+}
+
+namespace {
+
+// A 100 x 80 bitmap file whose top-left pixel alone is red.
+std::string WriteMarkedBitmap(const testing_support::TempFolder& dir) {
+    const int w = 100, h = 80, stride = w * 3;
+    BITMAPFILEHEADER file = {};
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = w;
+    info.biHeight = h;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    std::string pixels(stride * h, '\x80');
+    // Rows are stored bottom-up: the top row is the last one.
+    pixels[stride * (h - 1) + 0] = 0;
+    pixels[stride * (h - 1) + 1] = 0;
+    pixels[stride * (h - 1) + 2] = '\xFF';
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + pixels.size();
+    std::string bytes(reinterpret_cast<char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<char*>(&info), sizeof info);
+    bytes += pixels;
+    return dir.WriteFile("fond.bmp", bytes);
+}
+
+struct PaintProbe : TVantrel95 {
+    using TVantrel95::FormPaint;
+};
+
+}  // namespace
+
+TEST_F(ShellTest, TheBackgroundPictureIsTiledNeverStretched) {
+    MakeProfile("marc");
+    Settings("marc", "[BackGround]\r\nImage=" + WriteMarkedBitmap(windows) + "\r\n");
+    PaintProbe shell;
+    shell.LoadProfile();
+    ASSERT_TRUE(shell.BackBitmap);
+    SetWindowPos(shell.Handle(), nullptr, 0, 0, 800, 572, SWP_NOZORDER | SWP_NOACTIVATE);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP canvas = CreateCompatibleBitmap(screen, 800, 572);
+    HGDIOBJ old = SelectObject(dc, canvas);
+    shell.FormPaint(dc);
+    int across = 0, down = 0;
+    for (int x = 0; x < 800; ++x) across += GetPixel(dc, x, 0) == RGB(255, 0, 0);
+    for (int y = 0; y < 572; ++y) down += GetPixel(dc, 0, y) == RGB(255, 0, 0);
+    EXPECT_EQ(across, 8) << "columns at 0, 100 ... 700; the ninth is cut at 800";
+    EXPECT_EQ(down, 8) << "rows at 0, 80 ... 560";
+    EXPECT_EQ(GetPixel(dc, 799, 571), RGB(0x80, 0x80, 0x80)) << "the last, cut column and row are drawn";
+    SelectObject(dc, old);
+    DeleteObject(canvas);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+}
+
+TEST_F(ShellTest, APictureThatIsNoBitmapIsIgnored) {
+    MakeProfile("marc");
+    Settings("marc", "[BackGround]\r\nImage=" + windows.WriteFile("faux.bmp", "pas une image") + "\r\n");
+    auto shell = MakeShell();
+    shell->LoadProfile();
+    EXPECT_FALSE(shell->BackBitmap);
+    EXPECT_TRUE(messages.shown.empty());
+}

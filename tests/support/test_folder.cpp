@@ -29,8 +29,12 @@ std::string TempFolder::MakeFolder(const std::string& name) const {
 
 std::string TempFolder::WriteFile(const std::string& name, const std::string& content) const {
     std::string p = *this / name;
-    std::ofstream(p, std::ios::binary) << content;
+    WriteAt(p, content);
     return p;
+}
+
+void TempFolder::WriteAt(const std::string& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
 }
 
 void DeleteTree(const std::string& path) {

@@ -21,6 +21,7 @@ public:
     std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
     std::string MakeFolder(const std::string& name) const;
     std::string WriteFile(const std::string& name, const std::string& content) const;
+    static void WriteAt(const std::string& path, const std::string& content);
 
 private:
     std::string path_;

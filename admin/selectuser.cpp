@@ -1,0 +1,155 @@
+#include "admin/selectuser.h"
+
+#include "admin/newuser.h"
+#include "resources/selectuser_ids.h"
+#include "shared/profile_store.h"
+#include "ui/application.h"
+#include "ui/handles.h"
+#include "ui/platform.h"
+
+namespace quorvel {
+
+const OptionValues kDefaultProfileOptions = {false, true, false, true, "8421376", "", "16777215", "8421376", true};
+
+namespace {
+
+// Component   Kind          Rectangle            Caption / hint
+// Panel1      top bar       0, 0, 230 x 25       "Sélectionnez votre utilisateur", bold
+// ListBox1    sorted list   0, 25, 230 x 146
+// (bar)       bottom bar    0, 171, 230 x 38
+// BitBtn1     glyph button  22, 175, 30 x 30     hint "Valide la sélection"; default, result 1
+// BitBtn3     glyph button  75, 175, 30 x 30     hint "Nouvel utilisateur"
+// BitBtn4     glyph button  128, 175, 30 x 30    hint "Supprime l'utilisateur"
+// BitBtn2     glyph button  181, 175, 30 x 30    hint "Annuler"; cancel, result 2
+constexpr RECT kPanel1 = ui::Bounds(0, 0, 230, 25);
+constexpr RECT kListBox1 = ui::Bounds(0, 25, 230, 146);
+constexpr RECT kButtonBar = ui::Bounds(0, 171, 230, 38);
+constexpr RECT kBitBtn1 = ui::Bounds(22, 175, 30, 30);
+constexpr RECT kBitBtn3 = ui::Bounds(75, 175, 30, 30);
+constexpr RECT kBitBtn4 = ui::Bounds(128, 175, 30, 30);
+constexpr RECT kBitBtn2 = ui::Bounds(181, 175, 30, 30);
+
+bool IsPlainFolder(const WIN32_FIND_DATAA& entry) { return entry.dwFileAttributes == FILE_ATTRIBUTE_DIRECTORY; }
+
+}  // namespace
+
+TSelectUser::TSelectUser(TFOptions& options, std::function<void(const std::string&)> saveProfile)
+    : options_(options), saveProfile_(std::move(saveProfile)) {
+    ui::FormStyle style;
+    style.border = ui::BorderStyle::Dialog;
+    style.systemMenu = false;
+    SetFont(ui::MakeFont("MS Sans Serif", 11));
+    CreateForm("Choix de l'utilisateur...", 230, 209, style, true);
+    helpContext = 20;
+
+    Panel1 = std::make_unique<ui::Label>(*this);
+    Panel1->SetBounds(kPanel1.left, kPanel1.top + 5, kPanel1.right, 16);
+    Panel1->SetCaption("Sélectionnez votre utilisateur");
+    Panel1->centered = true;
+    Panel1->SetTransparent(true);
+    Panel1->SetFont(ui::MakeFont("MS Sans Serif", 11, true));
+
+    ListBox1 = std::make_unique<ui::ListBox>(*this, kListBox1, LBS_NOTIFY | LBS_SORT | WS_VSCROLL);
+    ListBox1->onDblClick = [this] { ListBox1DblClick(); };
+
+    auto button = [this](const RECT& r, int glyph, const char* hint) {
+        auto b = std::make_unique<ui::BitButton>(*this, r, "", glyph);
+        AddHint(b->Handle(), hint);
+        return b;
+    };
+    BitBtn1 = button(kBitBtn1, IDI_SELECTUSER_OK, "Valide la sélection");
+    BitBtn1->onClick = [this] { BitBtn1Click(); };
+    defaultButton = BitBtn1->Handle();
+    BitBtn3 = button(kBitBtn3, IDI_SELECTUSER_NEW, "Nouvel utilisateur");
+    BitBtn3->onClick = [this] { BitBtn3Click(); };
+    BitBtn4 = button(kBitBtn4, IDI_SELECTUSER_DELETE, "Supprime l'utilisateur");
+    BitBtn4->onClick = [this] { BitBtn4Click(); };
+    BitBtn2 = button(kBitBtn2, IDI_SELECTUSER_CANCEL, "Annuler");
+    BitBtn2->modalResult = ui::mrCancel;
+    cancelButton = BitBtn2->Handle();
+    FocusControl(ListBox1->Handle());
+
+    MPDelTree1.Verbose = false;
+    FormCreate();
+}
+
+void TSelectUser::FormCreate() {
+    DossierProfils = velmora::ProfilesFolder(ui::platform().windowsDir());
+    CreateDirectoryA(DossierProfils.c_str(), nullptr);
+    SetFileAttributesA(DossierProfils.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    std::string defaultProfile = DossierProfils + "\\" + velmora::kDefaultProfile;
+    DWORD attributes = GetFileAttributesA(defaultProfile.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
+    if (!CreateDirectoryA(defaultProfile.c_str(), nullptr)) {
+        Message("Impossible de créer l'utilisateur par défaut...");
+        return;
+    }
+    options_.SetValues(kDefaultProfileOptions);
+    saveProfile_(defaultProfile);
+    Message("Création de l'utilisateur par défaut.\rN'oubliez pas de paramétrer celui-ci...");
+}
+
+void TSelectUser::RemplitListe() {
+    ListBox1->Clear();
+    WIN32_FIND_DATAA entry;
+    ui::FindHandle find(FindFirstFileA((DossierProfils + "\\*.*").c_str(), &entry));
+    if (!find) return;
+    // The folder's own "." and ".." come first.
+    for (int skipped = 0; skipped < 2; ++skipped)
+        if (!FindNextFileA(find.get(), &entry)) return;
+    do {
+        if (IsPlainFolder(entry)) ListBox1->Add(entry.cFileName);
+    } while (FindNextFileA(find.get(), &entry));
+}
+
+void TSelectUser::BitBtn1Click() {
+    int selected = ListBox1->Selected();
+    if (selected < 0) {
+        modalResult = ui::mrNone;
+        return;
+    }
+    UtilisateurChoisi = ListBox1->Item(selected);
+    modalResult = ui::mrOk;
+}
+
+void TSelectUser::BitBtn3Click() {
+    {
+        TNewUser dialog(DossierProfils);
+        dialog.ShowModal();
+    }
+    RemplitListe();
+    modalResult = ui::mrNone;
+}
+
+void TSelectUser::BitBtn4Click() {
+    int selected = ListBox1->Selected();
+    if (selected < 0) return;
+    std::string name = ListBox1->Item(selected);
+    if (name == velmora::kDefaultProfile) {
+        Message("Impossible de supprimer l'utilisateur par défaut...");
+        return;
+    }
+    int answer = ui::platform().messageBox(Handle(), "Confirmation de la suppression ?",
+                                           ui::Application::Instance().Title(), MB_YESNO | MB_ICONQUESTION);
+    if (answer != IDYES) return;
+    std::string profiles = velmora::ProfilesFolder(ui::platform().windowsDir());
+    MPDelTree1.Path = profiles + "\\" + name;
+    if (!MPDelTree1.DelTree()) {
+        Message("Impossible de supprimer cet utilisateur...");
+        return;
+    }
+    DeleteFileA((profiles + "\\" + name + ".INI").c_str());
+    ListBox1->Delete(selected);
+}
+
+void TSelectUser::FormPaint(HDC dc) {
+    RECT top = kPanel1, bottom = kButtonBar;
+    DrawEdge(dc, &top, BDR_RAISEDINNER, BF_RECT);
+    DrawEdge(dc, &bottom, BDR_RAISEDINNER, BF_RECT);
+}
+
+void TSelectUser::Message(const std::string& text) {
+    ui::platform().messageBox(Handle(), text, ui::Application::Instance().Title(), MB_OK);
+}
+
+}  // namespace quorvel

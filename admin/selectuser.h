@@ -1,0 +1,54 @@
+// TSelectUser (unit USelUser): picks the desktop profile to edit, creates or
+// deletes one. Its creation does the program's first-run work: the profiles
+// folder and the default profile with its initial options.
+#pragma once
+
+#include "admin/components/del_tree.h"
+#include "admin/options.h"
+#include "ui/bit_button.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/graphic.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace quorvel {
+
+// The options a new default profile starts with.
+extern const OptionValues kDefaultProfileOptions;
+
+class TSelectUser : public ui::Form {
+public:
+    // `saveProfile(folder)` makes folder the main window's profile and saves
+    // the options dialog's values into its settings file.
+    TSelectUser(TFOptions& options, std::function<void(const std::string& folder)> saveProfile);
+
+    std::string DossierProfils;
+    std::string UtilisateurChoisi;
+
+    std::unique_ptr<ui::Label> Panel1;
+    std::unique_ptr<ui::ListBox> ListBox1;
+    std::unique_ptr<ui::BitButton> BitBtn1, BitBtn3, BitBtn4, BitBtn2;
+    TMPDelTree MPDelTree1;
+
+    void BitBtn1Click();
+    void BitBtn3Click();
+    void BitBtn4Click();
+    void ListBox1DblClick() { BitBtn1->Click(); }
+
+protected:
+    void FormActivate() override { RemplitListe(); }
+    void FormPaint(HDC dc) override;
+
+private:
+    void FormCreate();
+    void RemplitListe();
+    void Message(const std::string& text);
+
+    TFOptions& options_;
+    std::function<void(const std::string&)> saveProfile_;
+};
+
+}  // namespace quorvel

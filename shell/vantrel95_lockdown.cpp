@@ -1,0 +1,85 @@
+// Taking the system's desktop away: the hiding sequence, the window kept
+// around the taskbar, clicks that never take the activation, and the
+// Ctrl+Alt clicks that show or hide the unload icon.
+#include "shell/vantrel95.h"
+
+#include "ui/application.h"
+#include "ui/platform.h"
+
+namespace dovrane {
+
+namespace {
+
+// A window counts as found when its handle, as a signed number, is positive.
+bool Found(HWND hwnd) { return reinterpret_cast<LONG_PTR>(hwnd) > 0; }
+
+}  // namespace
+
+void TVantrel95::Timer2Timer() {
+    ui::Platform& system = ui::platform();
+    if (HideSteps & hsDesktop) {
+        if (HWND desktop = system.desktopWindow(); Found(desktop)) {
+            DesktopWnd = desktop;
+            ShowWindow(desktop, SW_HIDE);
+            HideSteps &= ~hsDesktop;
+        }
+    }
+    if (HideSteps & hsProgman) {
+        if (HWND progman = FindProgramManager(); Found(progman)) {
+            ProgmanWnd = progman;
+            ShowWindow(progman, SW_HIDE);
+            ShowWindow(Handle(), SW_SHOW);
+            HideSteps &= ~hsProgman;
+        }
+    }
+    if (HideSteps & hsOwnButton) {
+        if (HWND own = ui::Application::Instance().Handle(); Found(own)) {
+            ShowWindow(own, SW_HIDE);
+            HideSteps &= ~hsOwnButton;
+        }
+    }
+    if (HideSteps & hsTaskbar) {
+        if (HWND tray = system.findWindow("Shell_TrayWnd", nullptr); Found(tray)) {
+            TrayWnd = tray;
+            ShowWindow(tray, SW_HIDE);
+            HideSteps &= ~hsTaskbar;
+        }
+    }
+    if ((HideSteps & hsStartButton) && TrayWnd) {
+        if (HWND start = system.findChildWindow(TrayWnd, "Button"); Found(start)) {
+            StartButtonWnd = start;
+            ShowWindowAsync(start, SW_HIDE);
+            HideSteps &= ~hsStartButton;
+        }
+    }
+    if (HideSteps != 0) return;
+
+    FitToTaskbar();
+    Timer2.SetEnabled(false);
+    LoadProfile();
+    TBIconDecharge->SetActive(UnloadIconWanted);
+    if (ExitAllowed) TBIconQuit->SetActive(true);
+    TBIconInfo->SetActive(SessionAllowed);
+    ShowWindow(TrayWnd, SW_SHOW);
+}
+
+void TVantrel95::Timer1Timer() {
+    if (HWND own = ui::Application::Instance().Handle(); IsWindowVisible(own)) ShowWindow(own, SW_HIDE);
+    FitToTaskbar();
+    // A taskbar that lays itself out again shows its start button again.
+    if (StartButtonWnd && IsWindowVisible(StartButtonWnd)) ShowWindowAsync(StartButtonWnd, SW_HIDE);
+}
+
+bool TVantrel95::OnMouseActivate(LRESULT& result) {
+    if (HWND active = GetActiveWindow()) SetActiveWindow(active);
+    result = MA_NOACTIVATE;
+    return true;
+}
+
+void TVantrel95::FormMouseDown(ui::MouseButton button, ui::ShiftState shift, int, int) {
+    if (!shift.ctrl || !shift.alt || !TBIconDecharge) return;
+    if (button == ui::MouseButton::Right) TBIconDecharge->SetActive(true);
+    else if (button == ui::MouseButton::Left) TBIconDecharge->SetActive(false);
+}
+
+}  // namespace dovrane

@@ -1,0 +1,210 @@
+#include "admin/activation.h"
+
+#include "admin/install.h"
+#include "admin/parametres.h"
+#include "shared/profile_store.h"
+#include "shared/registry.h"
+#include "tests/admin/typing.h"
+#include "tests/support/test_folder.h"
+
+#include <aclapi.h>
+#include <gtest/gtest.h>
+
+#include <optional>
+
+using namespace quorvel;
+using testing_support::MessageRecorder;
+using testing_support::TempFolder;
+using velmora::RegistryKey;
+
+namespace {
+
+const char kActivated[] =
+    "Bureau activé...\rLe Velmora sera actif au prochain démarrage de Windows\r\r"
+    "En utilisation du Velmora, activez les touches : \r     Ctrl, Alt et un clic Droit/Gauche\r"
+    "pour \r     afficher/masquer les icônes systèmes.";
+const char kDeactivated[] = "Bureau désactivé...\rLe Velmora ne sera plus actif au démarrage de Windows...";
+const char* const kRestrictions[] = {"NoSetTaskBar", "NoTrayContextMenu", "NoViewContextMenu"};
+constexpr DWORD kProtected = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                             FILE_ATTRIBUTE_ARCHIVE;
+
+std::optional<std::string> StartupEntry() {
+    return RegistryKey::Open(HKEY_LOCAL_MACHINE, velmora::kRunServicesKey).ReadString(velmora::kStartValue);
+}
+std::optional<std::string> StoredPassword() {
+    return RegistryKey::Open(HKEY_CURRENT_USER, velmora::kVendorKey).ReadString(velmora::kPasswordValue);
+}
+std::optional<DWORD> Restriction(const char* name) {
+    return RegistryKey::Open(HKEY_CURRENT_USER, velmora::kPoliciesKey).ReadDword(name);
+}
+
+// A key whose values cannot be set for the test's time, as on a machine where
+// the administrator lacks the rights.
+class WritesRefused {
+public:
+    WritesRefused(HKEY root, const char* path) {
+        RegCreateKeyExA(root, path, 0, nullptr, 0, READ_CONTROL | WRITE_DAC, nullptr, &key_, nullptr);
+        GetSecurityInfo(key_, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, &saved_, nullptr,
+                        &descriptor_);
+        EXPLICIT_ACCESSA rules[2] = {};
+        rules[0].grfAccessPermissions = KEY_SET_VALUE | KEY_CREATE_SUB_KEY;
+        rules[0].grfAccessMode = DENY_ACCESS;
+        rules[1].grfAccessPermissions = KEY_ALL_ACCESS;
+        rules[1].grfAccessMode = GRANT_ACCESS;
+        for (auto& rule : rules) BuildTrusteeWithNameA(&rule.Trustee, const_cast<char*>("CURRENT_USER"));
+        PACL acl = nullptr;
+        SetEntriesInAclA(2, rules, nullptr, &acl);
+        EXPECT_EQ(SetSecurityInfo(key_, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, acl, nullptr),
+                  static_cast<DWORD>(ERROR_SUCCESS));
+        LocalFree(acl);
+    }
+    ~WritesRefused() {
+        SetSecurityInfo(key_, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, saved_, nullptr);
+        LocalFree(descriptor_);
+        RegCloseKey(key_);
+    }
+
+private:
+    HKEY key_ = nullptr;
+    PACL saved_ = nullptr;
+    PSECURITY_DESCRIPTOR descriptor_ = nullptr;
+};
+
+class DesktopActivation : public testing::Test {
+protected:
+    ui::PlatformOverride restore;
+    MessageRecorder messages;
+    TempFolder drive;
+    std::string savedBootFile = BootOptionsFile();
+    int dialogsShown = 0;
+
+    void SetUp() override {
+        BootOptionsFile() = drive / "MSDOS.SYS";
+        ClearState();
+    }
+    // The test prefix must not start the shell at its next Wine start.
+    void TearDown() override {
+        BootOptionsFile() = savedBootFile;
+        ClearState();
+    }
+
+    static void ClearState() {
+        RegistryKey::Create(HKEY_LOCAL_MACHINE, velmora::kRunServicesKey).DeleteValue(velmora::kStartValue);
+        RegistryKey::Create(HKEY_CURRENT_USER, velmora::kVendorKey).DeleteValue(velmora::kPasswordValue);
+        for (const char* name : kRestrictions)
+            RegistryKey::Create(HKEY_CURRENT_USER, velmora::kPoliciesKey).DeleteValue(name);
+    }
+
+    // The administrator types the password in both fields and presses OK, or cancels.
+    void AnswerPassword(const std::string& typed, bool confirm = true) {
+        ui::platform().showModal = [this, typed, confirm](ui::Form& form) {
+            ++dialogsShown;
+            auto& dialog = dynamic_cast<TFInstall&>(form);
+            testing_support::Type(dialog.MDP1->Handle(), typed);
+            testing_support::Type(dialog.MDP2->Handle(), typed);
+            (confirm ? dialog.BOK : dialog.BCancel)->Click();
+            return form.modalResult;
+        };
+    }
+
+    // The section "Options" of the boot file, one "key=value" per entry, in order.
+    std::vector<std::string> BootOptions() const {
+        char section[1024] = {};
+        GetPrivateProfileSectionA("Options", section, sizeof section, BootOptionsFile().c_str());
+        std::vector<std::string> entries;
+        for (const char* p = section; *p; p += strlen(p) + 1) entries.push_back(p);
+        return entries;
+    }
+    DWORD BootAttributes() const { return GetFileAttributesA(BootOptionsFile().c_str()); }
+    std::vector<std::string> Shown() const {
+        std::vector<std::string> texts;
+        for (const auto& m : messages.shown) texts.push_back(m.text);
+        return texts;
+    }
+};
+
+using Texts = std::vector<std::string>;
+
+}  // namespace
+
+TEST_F(DesktopActivation, ActivationThenDeactivationReadBackFromRegistryAndBootFile) {
+    drive.WriteFile("MSDOS.SYS", "[Paths]\r\nWinDir=C:\\WINDOWS\r\n[Options]\r\nBootMulti=1\r\nBootMenu=1\r\n");
+    AnswerPassword("abc");
+    quorvel::Activation(nullptr, 3, "C:\\Velmora\\");
+
+    EXPECT_EQ(dialogsShown, 1);
+    EXPECT_EQ(Shown(), Texts{kActivated});
+    EXPECT_EQ(StartupEntry(), std::optional<std::string>("C:\\Velmora\\Dovrane.exe"));
+    EXPECT_EQ(StoredPassword(), std::optional<std::string>("abc       "));
+    for (const char* name : kRestrictions) EXPECT_EQ(Restriction(name), std::optional<DWORD>(1)) << name;
+    EXPECT_EQ(BootOptions(), (Texts{"BootMulti=1", "BootMenu=0", "BootKeys=0", "BootDelay=0", "BootGui=1"}));
+    EXPECT_EQ(BootAttributes(), kProtected) << "a boot file that was not hidden ends protected";
+
+    messages.shown.clear();
+    DesactiveBureau(nullptr);
+    EXPECT_EQ(Shown(), Texts{kDeactivated});
+    EXPECT_EQ(StartupEntry(), std::nullopt);
+    EXPECT_EQ(StoredPassword(), std::optional<std::string>("abc       ")) << "the password stays";
+    for (const char* name : kRestrictions) EXPECT_EQ(Restriction(name), std::nullopt) << name;
+    EXPECT_EQ(BootOptions(), (Texts{"BootMulti=1", "BootMenu=0", "BootKeys=1", "BootDelay=5", "BootGui=1"}));
+    EXPECT_EQ(BootAttributes(), kProtected);
+    EXPECT_NE(testing_support::ReadFile(BootOptionsFile()).find("WinDir=C:\\WINDOWS"), std::string::npos);
+}
+
+TEST_F(DesktopActivation, DeactivationOfAMachineNeverActivatedCreatesTheMissingBootFile) {
+    DesactiveBureau(nullptr);
+    EXPECT_EQ(Shown(), Texts{kDeactivated});
+    EXPECT_EQ(BootOptions(), (Texts{"BootKeys=1", "BootDelay=5", "BootGui=1"}));
+    EXPECT_EQ(BootAttributes(), kProtected);
+}
+
+TEST_F(DesktopActivation, NothingIsWrittenWithoutEntriesOrAConfirmedPassword) {
+    AnswerPassword("abc", false);
+    quorvel::Activation(nullptr, 0, "C:\\Velmora\\");
+    EXPECT_EQ(Shown(), Texts{"Ajoutez une application avant d'installer le Velmora..."});
+    EXPECT_EQ(dialogsShown, 0);
+
+    quorvel::Activation(nullptr, 1, "C:\\Velmora\\");   // the password dialog is cancelled
+    EXPECT_EQ(dialogsShown, 1);
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(StartupEntry(), std::nullopt);
+    EXPECT_EQ(StoredPassword(), std::nullopt);
+    EXPECT_EQ(Restriction("NoSetTaskBar"), std::nullopt);
+    EXPECT_FALSE(testing_support::Exists(BootOptionsFile()));
+}
+
+TEST_F(DesktopActivation, ABootFileThatCannotBeWrittenStopsBeforeTheMessage) {
+    BootOptionsFile() = drive / "absent\\MSDOS.SYS";
+    AnswerPassword("x1");
+    try {
+        ActiveBureau(nullptr, "C:\\Velmora\\");
+        FAIL() << "no error";
+    } catch (const EIniFileException& e) {
+        EXPECT_EQ(std::string(e.what()), "Ne peut écrire dans " + BootOptionsFile());
+    }
+    EXPECT_TRUE(messages.shown.empty()) << "no activation message";
+    EXPECT_EQ(StoredPassword(), std::optional<std::string>("x1        "));
+}
+
+TEST_F(DesktopActivation, APasswordThatCannotBeStoredIsReportedNotAnnounced) {
+    WritesRefused refused(HKEY_CURRENT_USER, velmora::kVendorKey);
+    AnswerPassword("abc");
+    ActiveBureau(nullptr, "C:\\Velmora\\");
+    EXPECT_EQ(Shown(), Texts{"Erreur en activation du bureau..."});
+    EXPECT_EQ(Restriction("NoSetTaskBar"), std::nullopt) << "the restrictions wait for a working activation";
+    EXPECT_FALSE(testing_support::Exists(BootOptionsFile()));
+}
+
+TEST_F(DesktopActivation, AStartupEntryThatCannotBeRemovedIsReportedAndTheRestUndone) {
+    AnswerPassword("abc");
+    ActiveBureau(nullptr, "C:\\Velmora\\");
+    messages.shown.clear();
+    {
+        WritesRefused refused(HKEY_LOCAL_MACHINE, velmora::kRunServicesKey);
+        DesactiveBureau(nullptr);
+    }
+    EXPECT_EQ(Shown(), Texts{"Erreur en désactivation du bureau..."});
+    EXPECT_EQ(StartupEntry(), std::optional<std::string>("C:\\Velmora\\Dovrane.exe"));
+    for (const char* name : kRestrictions) EXPECT_EQ(Restriction(name), std::nullopt) << name;
+    EXPECT_EQ(BootOptions(), (Texts{"BootKeys=1", "BootDelay=5", "BootMenu=0", "BootGui=1"}));
+}

@@ -1,0 +1,106 @@
+// Drives and watches Windows programs from inside their Wine desktop, for the
+// end-to-end scripts: real input through SendInput, windows found by class
+// and title.
+//   E2EProbe wait-window CLASS TITLE SECONDS   a visible window appears
+//   E2EProbe wait-gone CLASS TITLE SECONDS     no such window is left
+//   E2EProbe visible CLASS TITLE               exit 0 when visible
+//   E2EProbe start-button                      exit 0 when the taskbar's start button is not
+//                                              hidden (whether the taskbar itself shows or not)
+//   E2EProbe double-click X Y                  a real double-click at a screen point
+//   E2EProbe type TEXT                         real key presses of letters and digits
+//   E2EProbe keys-alt LETTER                   Alt+LETTER
+//   E2EProbe close CLASS TITLE                 asks the window to close
+// CLASS or TITLE "-" matches any.
+#include <windows.h>
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* Arg(const char* s) { return std::strcmp(s, "-") == 0 ? nullptr : s; }
+
+HWND Find(const char* cls, const char* title) {
+    HWND w = FindWindowA(Arg(cls), Arg(title));
+    return w && IsWindowVisible(w) ? w : nullptr;
+}
+
+bool WaitFor(bool present, const char* cls, const char* title, int seconds) {
+    for (int i = 0; i < seconds * 10; ++i) {
+        if ((Find(cls, title) != nullptr) == present) return true;
+        Sleep(100);
+    }
+    return false;
+}
+
+INPUT Mouse(DWORD flags, int x, int y) {
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    return in;
+}
+
+INPUT Key(WORD vk, bool up) {
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return in;
+}
+
+void Send(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Sleep(200);
+}
+
+void DoubleClick(int x, int y) {
+    // Each click carries its absolute move: Wine clicks where the move says.
+    Send({Mouse(0, x, y), Mouse(MOUSEEVENTF_LEFTDOWN, x, y), Mouse(MOUSEEVENTF_LEFTUP, x, y),
+          Mouse(MOUSEEVENTF_LEFTDOWN, x, y), Mouse(MOUSEEVENTF_LEFTUP, x, y)});
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string command = argc > 1 ? argv[1] : "";
+    if (command == "wait-window" && argc == 5) return WaitFor(true, argv[2], argv[3], std::atoi(argv[4])) ? 0 : 1;
+    if (command == "wait-gone" && argc == 5) return WaitFor(false, argv[2], argv[3], std::atoi(argv[4])) ? 0 : 1;
+    if (command == "visible" && argc == 4) return Find(argv[2], argv[3]) ? 0 : 1;
+    if (command == "start-button") {
+        HWND tray = FindWindowA("Shell_TrayWnd", nullptr);
+        HWND start = tray ? FindWindowExA(tray, nullptr, "Button", nullptr) : nullptr;
+        return start && (GetWindowLongA(start, GWL_STYLE) & WS_VISIBLE) ? 0 : 1;
+    }
+    if (command == "double-click" && argc == 4) {
+        DoubleClick(std::atoi(argv[2]), std::atoi(argv[3]));
+        return 0;
+    }
+    if (command == "type" && argc == 3) {
+        std::vector<INPUT> keys;
+        for (const char* c = argv[2]; *c; ++c) {
+            WORD vk = static_cast<WORD>(std::toupper(static_cast<unsigned char>(*c)));
+            keys.push_back(Key(vk, false));
+            keys.push_back(Key(vk, true));
+        }
+        Send(keys);
+        return 0;
+    }
+    if (command == "keys-alt" && argc == 3) {
+        WORD vk = static_cast<WORD>(std::toupper(static_cast<unsigned char>(argv[2][0])));
+        Send({Key(VK_MENU, false), Key(vk, false), Key(vk, true), Key(VK_MENU, true)});
+        return 0;
+    }
+    if (command == "close" && argc == 4) {
+        HWND w = Find(argv[2], argv[3]);
+        if (w) PostMessageA(w, WM_CLOSE, 0, 0);
+        return w ? 0 : 1;
+    }
+    std::fprintf(stderr, "usage: see the head of probe.cpp\n");
+    return 2;
+}

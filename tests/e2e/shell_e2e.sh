@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The shell from start to unload, under Wine, on a display of its own:
+# Dovrane starts on a profile with one shortcut, hides the start button and
+# shows its icons; a real double-click on the icon starts the text editor; a
+# real double-click on the unload tray icon, the password typed and Alt+O
+# give the system desktop back and remove the shell's start-up entries.
+# Screenshots of each stage go to BUILD/e2e/shell/.
+#   shell_e2e.sh BUILD
+set -u
+build="$1"
+here="$(cd "$(dirname "$0")" && pwd)"
+out="$build/e2e/shell"
+rm -rf "$out" && mkdir -p "$out"
+VELMORA_PREFIX="$build/e2e-prefix"
+. "$here/../../scripts/wine-env.sh"
+velmora_private_display || exit 1
+trap 'wineserver -k 2>/dev/null; kill $VELMORA_XVFB 2>/dev/null' EXIT
+velmora_prefix
+wineserver -k 2>/dev/null
+wineserver -w
+
+probe() { wine "$build/tests/E2EProbe.exe" "$@"; }
+shot() { import -window root -display "$DISPLAY" "$out/$1.png"; }
+fail() { echo "FAILED: $*"; shot failure; exit 1; }
+reg_has() { wine reg query "$1" /v "$2" /reg:64 >/dev/null 2>&1; }
+
+wine "$build/VelmoraDemo.exe" --count 1 >/dev/null || fail "demo profile"
+wine reg add 'HKLM\SoftWare\Microsoft\Windows\CurrentVersion\Run' /v _DESKTOP /d 'C:\x\Dovrane.exe' /f /reg:64 >/dev/null 2>&1
+wine reg add 'HKCU\SoftWare\Microsoft\Windows\CurrentVersion\Policies\Explorer' /v NoDeskTop /t REG_DWORD /d 1 /f /reg:64 >/dev/null 2>&1
+
+reg_has 'HKLM\SoftWare\Microsoft\Windows\CurrentVersion\Run' _DESKTOP || fail "no Run entry to begin with"
+
+wine "$build/Dovrane.exe" >/dev/null 2>&1 &
+shell=$!
+probe wait-window - "Bureau de : .Default" 30 || fail "the desktop did not load"
+sleep 1
+probe start-button && fail "the start button still shows"
+shot 1-loaded
+
+probe double-click 40 88   # slot 1, the text editor's shortcut
+probe wait-window Notepad - 20 || fail "the double-click started nothing"
+shot 2-started
+probe close Notepad -
+probe wait-gone Notepad - 10
+
+probe double-click 1014 758   # the unload icon, the first one in the tray
+probe wait-window - "Déchargement" 10 || fail "no password dialog"
+probe type demo
+shot 3-password
+probe keys-alt o
+probe wait-gone - "Bureau de : .Default" 15 || fail "the shell did not unload"
+for i in $(seq 50); do kill -0 $shell 2>/dev/null || break; sleep 0.2; done
+kill -0 $shell 2>/dev/null && fail "the shell is still running"
+shot 4-unloaded
+probe start-button || fail "the start button was not given back"
+reg_has 'HKLM\SoftWare\Microsoft\Windows\CurrentVersion\Run' _DESKTOP && fail "the Run entry stayed"
+reg_has 'HKCU\SoftWare\Microsoft\Windows\CurrentVersion\Policies\Explorer' NoDeskTop && fail "NoDeskTop stayed"
+echo "1 passed, 0 failed"

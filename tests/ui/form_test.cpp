@@ -1,0 +1,154 @@
+#include "ui/application.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/graphic.h"
+#include "ui/menu.h"
+#include "ui/timer.h"
+
+#include "tests/support/test_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+class Dialog : public ui::Form {
+public:
+    Dialog() {
+        ui::FormStyle style;
+        style.border = ui::BorderStyle::Dialog;
+        CreateForm("Essai", 200, 100, style, true);
+        ok = std::make_unique<ui::Button>(*this, ui::Bounds(10, 60, 80, 25), "&Ok");
+        ok->modalResult = ui::mrOk;
+        cancel = std::make_unique<ui::Button>(*this, ui::Bounds(100, 60, 80, 25), "&Annuler");
+        cancel->modalResult = ui::mrCancel;
+        cancelButton = cancel->Handle();
+        picture = std::make_unique<ui::Label>(*this);
+        picture->SetBounds(10, 10, 100, 20);
+        picture->SetCaption("étiquette");
+    }
+    std::unique_ptr<ui::Button> ok, cancel;
+    std::unique_ptr<ui::Label> picture;
+    int shows = 0;
+
+protected:
+    void FormShow() override { ++shows; }
+};
+
+// Presses a button from inside the real modal loop, once the loop runs.
+void PressLater(HWND button, UINT delay) {
+    static HWND target;
+    target = button;
+    SetTimer(nullptr, 0, delay, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        PostMessageA(target, BM_CLICK, 0, 0);
+    });
+}
+
+}  // namespace
+
+TEST(Form, ShowModalRunsItsOwnLoopUntilAResult) {
+    Dialog dialog;
+    PressLater(dialog.ok->Handle(), 50);
+    EXPECT_EQ(dialog.ShowModal(), ui::mrOk);
+    EXPECT_EQ(dialog.shows, 1);
+    EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
+    PressLater(dialog.cancel->Handle(), 50);
+    EXPECT_EQ(dialog.ShowModal(), ui::mrCancel);
+}
+
+TEST(Form, EscapePressesTheCancelButtonAndClosingCancels) {
+    Dialog dialog;
+    dialog.Show();
+    SetFocus(dialog.ok->Handle());
+    PostMessageA(dialog.ok->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    testing_support::Pump(50);
+    EXPECT_EQ(dialog.modalResult, ui::mrCancel);
+
+    ui::PlatformOverride restore;
+    ui::platform().showModal = [](ui::Form& form) {
+        SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
+        return form.modalResult;
+    };
+    EXPECT_EQ(dialog.ShowModal(), ui::mrCancel) << "closing a modal form cancels it";
+}
+
+TEST(Application, TheGeneralErrorHandlerShowsAStopBoxTitledWithTheTitle) {
+    EXPECT_EQ(ui::Application::ErrorText("Lien non trouvé."), "Lien non trouvé.");
+    EXPECT_EQ(ui::Application::ErrorText("Erreur inattendue"), "Erreur inattendue.");
+    EXPECT_EQ(ui::Application::ErrorText("Fin (1)"), "Fin (1)") << "')' sorts below '.'";
+    EXPECT_EQ(ui::Application::ErrorText("Éé"), "Éé.") << "accented letters sort above it";
+    EXPECT_EQ(ui::Application::ErrorText(""), "");
+
+    testing_support::MessageRecorder messages;
+    ui::Application::Instance().SetTitle("Titre");
+    Dialog dialog;
+    dialog.ok->onClick = [] { throw std::runtime_error("Accès refusé"); };
+    dialog.ok->Click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Accès refusé.");
+    EXPECT_EQ(messages.shown[0].caption, "Titre");
+    EXPECT_EQ(messages.shown[0].flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    EXPECT_TRUE(IsWindow(dialog.Handle())) << "the program goes on";
+}
+
+TEST(Controls, PicturesAndLabelsTakeClicksOnlyWhenVisible) {
+    Dialog dialog;
+    dialog.Show();
+    int clicks = 0, doubles = 0;
+    dialog.picture->onClick = [&](ui::GraphicControl&) { ++clicks; };
+    dialog.picture->onDblClick = [&](ui::GraphicControl&) { ++doubles; };
+    LPARAM at = MAKELPARAM(20, 15);
+    SendMessageA(dialog.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(dialog.Handle(), WM_LBUTTONUP, 0, at);
+    SendMessageA(dialog.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageA(dialog.Handle(), WM_LBUTTONUP, 0, at);
+    EXPECT_EQ(clicks, 1) << "the release after a double-click is no second click";
+    EXPECT_EQ(doubles, 1);
+    SendMessageA(dialog.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(dialog.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(150, 15));
+    EXPECT_EQ(clicks, 1) << "released outside: no click";
+    dialog.picture->SetVisible(false);
+    SendMessageA(dialog.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    EXPECT_EQ(doubles, 1);
+}
+
+TEST(Controls, MenusNumberTheirItemsAndRunTheChosenOne) {
+    ui::PlatformOverride restore;
+    ui::PopupMenu menu;
+    std::string chosen;
+    ui::MenuItem& nouveau = menu.Add("&Nouveau");
+    nouveau.Add("&Dossier").onClick = [&] { chosen = "dossier"; };
+    nouveau.Add("&Raccourci").onClick = [&] { chosen = "raccourci"; };
+    ui::MenuItem& supprime = menu.Add("&Supprimer");
+    supprime.onClick = [&] { chosen = "supprime"; };
+    UINT answer = 2;
+    ui::platform().popupMenu = [&](ui::PopupMenu&, POINT) { return answer; };
+    menu.Popup(nullptr, {0, 0});
+    EXPECT_EQ(chosen, "raccourci");
+    answer = 3;
+    supprime.enabled = false;
+    chosen.clear();
+    menu.Popup(nullptr, {0, 0});
+    EXPECT_EQ(chosen, "") << "a disabled item does nothing";
+}
+
+TEST(Resources, FormsAndTimersGiveBackEveryGdiAndUserObject) {
+    auto counts = [] {
+        HANDLE self = GetCurrentProcess();
+        return std::pair{GetGuiResources(self, GR_GDIOBJECTS), GetGuiResources(self, GR_USEROBJECTS)};
+    };
+    { Dialog warmUp; }
+    auto before = counts();
+    for (int i = 0; i < 100; ++i) {
+        Dialog dialog;
+        dialog.SetColor(RGB(i, 0, 0));
+        dialog.SetFont(ui::MakeFont("MS Sans Serif", 10));
+        dialog.picture->SetFont(ui::MakeFont("Arial", 12, true));
+        dialog.AddHint(dialog.ok->Handle(), "astuce");
+        ui::Timer timer(10);
+        timer.SetEnabled(true);
+    }
+    EXPECT_EQ(counts(), before);
+}
