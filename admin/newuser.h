@@ -5,6 +5,7 @@
 #include "ui/bit_button.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/graphic.h"
 
 #include <memory>
 #include <string>

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Figures of the shell, under Wine, in one run:
+# Figures of the programs, under Wine, in one run:
 #  - start to loaded desktop (23 shortcuts) against a bare window's first frame;
 #  - size of each stripped x86_64 program;
-#  - the administration list rebuilt for a folder of 2,000 entries against the
-#    bare platform calls (BENCH_LIST_ENTRIES, BENCH_LIST_ROUNDS);
+#  - rebuilding the shortcut list for a big folder against the bare platform
+#    calls (BENCH_LIST_ARGS: [entries] [rounds]);
 #  - idle CPU of the loaded shell (BENCH_IDLE_SECONDS, default 60).
 set -eu
 cd "$(dirname "$0")/.."
@@ -36,7 +36,7 @@ for p in Dovrane Quorvel; do
     echo "$p.exe stripped: $(stat -c %s "/tmp/$p.stripped.exe") bytes (aim: below 600 KB)"
 done
 
-wine "$build/tests/ListBench.exe" "${BENCH_LIST_ENTRIES:-2000}" "${BENCH_LIST_ROUNDS:-7}"
+wine "$build/tests/list_bench.exe" ${BENCH_LIST_ARGS:-}
 
 seconds=${BENCH_IDLE_SECONDS:-60}
 wine "$build/Dovrane.exe" >/dev/null 2>&1 &

@@ -10,6 +10,7 @@ what="${1:-shell}"
 scripts/build.sh
 build="$PWD/build/x64"
 VELMORA_PREFIX="$build/demo-prefix"
+VELMORA_DESKTOP=800x600
 headless=1
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then headless=0; fi
 . scripts/wine-env.sh
@@ -28,18 +29,20 @@ for p in "${programs[@]}"; do
     if [ ! -f "$build/$p" ]; then echo "$p is not built yet" >&2; exit 1; fi
 done
 
-# The first program opens the virtual desktop; the others join it.
-wine explorer "/desktop=Velmora,800x600" "$build/${programs[0]}" >/dev/null 2>&1 &
-for p in "${programs[@]:1}"; do
+# Every program of the prefix runs in its 800x600 virtual desktop.
+for p in "${programs[@]}"; do
+    wine "$build/$p" >/dev/null 2>&1 &
     sleep 3
-    wine explorer "/desktop=Velmora,800x600" "$build/$p" >/dev/null 2>&1 &
 done
 
 if [ "$headless" = 1 ]; then
-    sleep 10
+    sleep 6
+    # Past the administration program's information box, to its main window.
+    wine "$build/tests/E2EProbe.exe" wait-window - Informations 1 && wine "$build/tests/E2EProbe.exe" enter
+    sleep 2
     mkdir -p "$build/demo"
     shot="$build/demo/$what.png"
-    import -window root -display "$DISPLAY" "$shot"
+    import -window root -display "$DISPLAY" -crop 800x600+0+0 "$shot"
     wineserver -k
     echo "Screenshot: $shot"
 else

@@ -44,17 +44,21 @@ velmora_prefix() {
     # The prefix is made once; parallel callers wait for the first one.
     # Programs run in a virtual desktop of Wine's own: it has a taskbar and a
     # notification area, and windows show without waiting on the X server.
+    # Wine calls every name that begins with a dot hidden unless told not to;
+    # Windows does not, and the default profile is ".default".
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock 9
-        if [ ! -f "$WINEPREFIX/.velmora-ready-2" ]; then
+        if [ ! -f "$WINEPREFIX/.velmora-ready-3" ]; then
             wineboot -i >/dev/null 2>&1
             mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
             cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
             wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-            wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+            wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /d Y /f >/dev/null 2>&1
             wineserver -w
-            touch "$WINEPREFIX/.velmora-ready-2"
+            touch "$WINEPREFIX/.velmora-ready-3"
         fi
     ) 9>"$WINEPREFIX.lock"
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${VELMORA_DESKTOP:-1024x768}" /f \
+        >/dev/null 2>&1
 }

@@ -7,9 +7,9 @@ namespace ui {
 namespace {
 
 // A bevel of the given width around r, which ends inside it.
-void Frame3D(HDC dc, RECT& r, Bevel bevel, int width) {
-    HBRUSH topLeft = GetSysColorBrush(bevel == Bevel::Raised ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW);
-    HBRUSH bottomRight = GetSysColorBrush(bevel == Bevel::Raised ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT);
+void Frame3D(HDC dc, RECT& r, BevelCut bevel, int width) {
+    HBRUSH topLeft = GetSysColorBrush(bevel == BevelCut::Raised ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW);
+    HBRUSH bottomRight = GetSysColorBrush(bevel == BevelCut::Raised ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT);
     for (int i = 0; i < width && r.right > r.left && r.bottom > r.top; ++i) {
         RECT top = {r.left, r.top, r.right - 1, r.top + 1}, left = {r.left, r.top, r.left + 1, r.bottom - 1};
         RECT bottom = {r.left, r.bottom - 1, r.right, r.bottom}, right = {r.right - 1, r.top, r.right, r.bottom};
@@ -29,12 +29,12 @@ Panel::Panel(Form& owner, const RECT& b, HWND parent) : Control(owner), brush_(C
                     CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
 }
 
-void Panel::SetBevelOuter(Bevel bevel) {
+void Panel::SetBevelOuter(BevelCut bevel) {
     bevelOuter_ = bevel;
     Invalidate();
 }
 
-void Panel::SetBevelInner(Bevel bevel) {
+void Panel::SetBevelInner(BevelCut bevel) {
     bevelInner_ = bevel;
     Invalidate();
 }
@@ -80,18 +80,18 @@ void Panel::Realign() {
 }
 
 int Panel::Inset() const {
-    return borderWidth_ + (bevelOuter_ != Bevel::None ? bevelWidth_ : 0) +
-           (bevelInner_ != Bevel::None ? bevelWidth_ : 0);
+    return borderWidth_ + (bevelOuter_ != BevelCut::None ? bevelWidth_ : 0) +
+           (bevelInner_ != BevelCut::None ? bevelWidth_ : 0);
 }
 
 HFONT Panel::GraphicsFont() const { return Owner().Font(); }
 
 void Panel::OnPaint(HDC dc) {
     RECT r = ClientRect();
-    if (bevelOuter_ != Bevel::None) Frame3D(dc, r, bevelOuter_, bevelWidth_);
+    if (bevelOuter_ != BevelCut::None) Frame3D(dc, r, bevelOuter_, bevelWidth_);
     FillRect(dc, &r, brush_.get());
     InflateRect(&r, -borderWidth_, -borderWidth_);
-    if (bevelInner_ != Bevel::None) Frame3D(dc, r, bevelInner_, bevelWidth_);
+    if (bevelInner_ != BevelCut::None) Frame3D(dc, r, bevelInner_, bevelWidth_);
     if (caption_.empty()) return;
     int saved = SaveDC(dc);
     if (HFONT font = GraphicsFont()) SelectObject(dc, font);

@@ -10,17 +10,17 @@
 
 namespace ui {
 
-enum class Bevel { None, Lowered, Raised };
+enum class BevelCut { None, Lowered, Raised };
 enum class Align { None, Top, Bottom, Client };
 
 class Panel : public Control {
 public:
     Panel(Form& owner, const RECT& bounds, HWND parent = nullptr);
 
-    void SetBevelOuter(Bevel bevel);
-    Bevel BevelOuter() const { return bevelOuter_; }
-    void SetBevelInner(Bevel bevel);
-    Bevel BevelInner() const { return bevelInner_; }
+    void SetBevelOuter(BevelCut bevel);
+    BevelCut BevelOuter() const { return bevelOuter_; }
+    void SetBevelInner(BevelCut bevel);
+    BevelCut BevelInner() const { return bevelInner_; }
     void SetBevelWidth(int width);
     int BevelWidth() const { return bevelWidth_; }
     void SetBorderWidth(int width);
@@ -44,8 +44,8 @@ protected:
     void OnPaint(HDC dc) override;
 
 private:
-    Bevel bevelOuter_ = Bevel::Raised;
-    Bevel bevelInner_ = Bevel::None;
+    BevelCut bevelOuter_ = BevelCut::Raised;
+    BevelCut bevelInner_ = BevelCut::None;
     int bevelWidth_ = 1;
     int borderWidth_ = 0;
     std::string caption_;

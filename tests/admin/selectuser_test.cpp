@@ -79,12 +79,12 @@ TEST_F(SelectUserTest, FirstRunMakesTheHiddenProfilesFolderAndTheDefaultProfileO
 
 TEST_F(SelectUserTest, OnlyPlainFoldersAreListedSorted) {
     auto dialog = Create();
-    for (const char* name : {"paul", "jean", "cache", "lecture"}) CreateDirectoryA((Profiles() + "\\" + name).c_str(), nullptr);
+    // (Wine keeps no read-only mark on folders; hidden and system stand for any other bit.)
+    for (const char* name : {"paul", "jean", "cache", "systeme"}) CreateDirectoryA((Profiles() + "\\" + name).c_str(), nullptr);
     SetFileAttributesA((Profiles() + "\\cache").c_str(), FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN);
-    SetFileAttributesA((Profiles() + "\\lecture").c_str(), FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesA((Profiles() + "\\systeme").c_str(), FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM);
     TempFolder::WriteAt(Profiles() + "\\paul.ini", "[Windows]\r\nExit=1\r\n");
     EXPECT_EQ(Listed(*dialog), (std::vector<std::string>{".default", "jean", "paul"}));
-    SetFileAttributesA((Profiles() + "\\lecture").c_str(), FILE_ATTRIBUTE_DIRECTORY);
 }
 
 TEST_F(SelectUserTest, SelectNeedsALine) {

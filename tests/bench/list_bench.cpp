@@ -1,6 +1,6 @@
 // Rebuilding the shortcut list for a folder of 2,000 entries, against bare
 // loops of the platform calls that the rebuild makes. Run by scripts/bench.sh.
-//   ListBench [entries] [rounds]
+//   list_bench [entries] [rounds]
 #include "admin/components/file_list_view.h"
 #include "admin/components/folder_path.h"
 #include "ui/application.h"

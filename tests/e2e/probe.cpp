@@ -9,6 +9,7 @@
 //   E2EProbe double-click X Y                  a real double-click at a screen point
 //   E2EProbe type TEXT                         real key presses of letters and digits
 //   E2EProbe keys-alt LETTER                   Alt+LETTER
+//   E2EProbe enter                             the Enter key
 //   E2EProbe close CLASS TITLE                 asks the window to close
 // CLASS or TITLE "-" matches any.
 #include <windows.h>
@@ -94,6 +95,10 @@ int main(int argc, char** argv) {
     if (command == "keys-alt" && argc == 3) {
         WORD vk = static_cast<WORD>(std::toupper(static_cast<unsigned char>(argv[2][0])));
         Send({Key(VK_MENU, false), Key(vk, false), Key(vk, true), Key(VK_MENU, true)});
+        return 0;
+    }
+    if (command == "enter") {
+        Send({Key(VK_RETURN, false), Key(VK_RETURN, true)});
         return 0;
     }
     if (command == "close" && argc == 4) {

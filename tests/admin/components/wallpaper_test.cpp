@@ -49,8 +49,8 @@ TEST_F(WallpaperTest, ANewPanelIsAlignedToTheTop) {
 
 TEST_F(WallpaperTest, ThePictureIsTiledInsideTheBevelsAndCutAtTheEdges) {
     paper->SetBounds(0, 0, 50, 30);
-    paper->SetBevelOuter(ui::Bevel::Raised);
-    paper->SetBevelInner(ui::Bevel::Lowered);
+    paper->SetBevelOuter(ui::BevelCut::Raised);
+    paper->SetBevelInner(ui::BevelCut::Lowered);
     paper->SetBevelWidth(1);
     paper->SetBorderWidth(1);   // inset 3: the tiles cover (3, 3) to (46, 26)
     {

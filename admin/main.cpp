@@ -1,0 +1,26 @@
+// Quorvel: the administration program of the Velmora desktop.
+#include "admin/main_window.h"
+#include "admin/options.h"
+#include "admin/selectuser.h"
+#include "ui/application.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    ui::Application& app = ui::Application::Instance();
+    app.Initialize();
+    app.SetTitle("Installation du Velmora");
+    app.helpFile = "Velmo95.hlp";
+
+    // The long-lived forms, in this order: the profiles dialog's first-run
+    // work saves the default profile through the main window and the options.
+    quorvel::TMain main;
+    quorvel::TFOptions options;
+    main.FOptions = &options;
+    quorvel::TSelectUser selectUser(options, [&main](const std::string& folder) {
+        main.DossierBureau = folder;
+        main.SauveParametres();
+    });
+    main.SelectUser = &selectUser;
+
+    app.SetMainForm(&main);
+    return app.Run();
+}

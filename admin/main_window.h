@@ -1,0 +1,97 @@
+// TMain, the administration program's main window: the toolbar over the list
+// of one folder of the desktop profile being edited. Its handlers are split
+// by concern:
+//   main_window.cpp    creation, layout, profiles and their settings, view
+//                      modes, navigation, quit, information box, gestures
+#pragma once
+
+#include "admin/components/del_tree.h"
+#include "admin/components/dir_combo_box.h"
+#include "admin/components/file_drop.h"
+#include "admin/components/file_list_view.h"
+#include "admin/components/toolbar_button97.h"
+#include "admin/components/wallpaper.h"
+#include "shared/shell_link.h"
+#include "ui/bevel.h"
+#include "ui/form.h"
+#include "ui/graphic.h"
+#include "ui/menu.h"
+
+#include <memory>
+#include <string>
+
+namespace quorvel {
+
+class TFOptions;
+class TSelectUser;
+
+class TMain : public ui::Form {
+public:
+    TMain();
+    ~TMain() override;
+
+    // The other long-lived forms, created after this one by the program.
+    TFOptions* FOptions = nullptr;
+    TSelectUser* SelectUser = nullptr;
+
+    // Components, in declaration order.
+    std::unique_ptr<TWallpaper> Wallpaper1;
+    std::unique_ptr<TToolbarButton97> TBQuit;
+    std::unique_ptr<TLsFileListView> LsFileListView1;
+    std::unique_ptr<TLsDirComboBox> LsDirComboBox1;
+    std::unique_ptr<TToolbarButton97> TBBPP;
+    std::unique_ptr<ui::Bevel> Bevel1;
+    ui::PopupMenu PopupMenu1;
+    ui::MenuItem* nouveau = nullptr;
+    ui::MenuItem* Dossier1 = nullptr;
+    ui::MenuItem* Raccourci1 = nullptr;
+    ui::MenuItem* Supprime = nullptr;
+    std::unique_ptr<TToolbarButton97> TBBIcone, TBBListe, TBBAjoR, TBBSup, TBBPro, TBBAjoD, TBBOpt, TBBIns,
+        TBBDes;
+    ui::MenuItem* Proprits1 = nullptr;
+    TMPDelTree DT1;
+    velmora::TVornShellLink SHL1;
+    TFileDrop FileDrop1;
+    std::unique_ptr<TToolbarButton97> ToolbarButton971;
+    std::unique_ptr<TToolbarButton97> TBNUSR;
+    velmora::TVornShellLink Shl2a;
+    std::unique_ptr<TToolbarButton97> TBCOPIER, TBCOLLER;
+    std::unique_ptr<ui::Label> Label1;
+
+    // The root of the profile being edited, without a final backslash.
+    std::string DossierBureau;
+
+    void OuvreProfil(const std::string& root);
+    void ChargeParametres();
+    void SauveParametres();
+    void LsFileListView1Change();
+
+    // Handlers.
+    void TBQuitClick();
+    void TBQuitMouseUp(ui::MouseButton button, ui::ShiftState shift);
+    void TBBPPClick();
+    void TBBIconeClick();
+    void TBBListeClick();
+    void TBBOptClick();
+    void TBBInsClick();
+    void TBBDesClick();
+    void TBNUSRClick();
+    void ToolbarButton971Click();
+    void ToolbarButton971MouseUp(ui::MouseButton button, ui::ShiftState shift);
+
+protected:
+    void FormShow() override;
+    void FormResize() override;
+
+private:
+    void FormCreate();
+    void CreateToolbar();
+    void CreateList();
+    void CreateMenu();
+    void WireEvents();
+};
+
+// The hidden gestures want exactly Shift, Alt and Ctrl with the right button.
+bool IsHiddenGesture(ui::MouseButton button, ui::ShiftState shift);
+
+}  // namespace quorvel

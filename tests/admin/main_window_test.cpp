@@ -1,0 +1,240 @@
+#include "admin/main_window.h"
+
+#include "admin/options.h"
+#include "admin/selectuser.h"
+#include "admin/tetro1.h"
+#include "admin/unsplash.h"
+#include "shared/ansi_text.h"
+#include "tests/support/test_folder.h"
+#include "ui/application.h"
+
+#include <gtest/gtest.h>
+
+using namespace quorvel;
+using testing_support::MessageRecorder;
+using testing_support::TempFolder;
+
+namespace {
+
+// The program's long-lived forms on a Windows folder of the test's own,
+// created in the program's order; modal forms are answered by `answer`.
+class MainWindowTest : public testing::Test {
+protected:
+    MainWindowTest() {
+        ui::platform().windowsDir = [this] { return windows.Path(); };
+        ui::platform().showModal = [this](ui::Form& form) {
+            shownForms.push_back(dynamic_cast<TNSplash*>(&form) ? "information" : form.Text());
+            return answer ? answer(form) : ui::mrOk;
+        };
+        main = std::make_unique<TMain>();
+        options = std::make_unique<TFOptions>();
+        main->FOptions = options.get();
+        selectUser = std::make_unique<TSelectUser>(*options, [this](const std::string& folder) {
+            main->DossierBureau = folder;
+            main->SauveParametres();
+        });
+        main->SelectUser = selectUser.get();
+        messages.shown.clear();
+    }
+
+    std::string Profiles() const { return windows / "velmo"; }
+    std::string Root(const std::string& name) const {
+        return velmora::UpperCase(Profiles()) + "\\" + velmora::UpperCase(name);
+    }
+    void Release(TToolbarButton97& button, ui::MouseButton which, bool shift, bool ctrl, bool alt) {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_MENU] = alt ? 0x80 : 0;
+        SetKeyboardState(keys);
+        RECT r = button.Bounds();
+        WPARAM flags = (shift ? MK_SHIFT : 0) | (ctrl ? MK_CONTROL : 0);
+        UINT down = which == ui::MouseButton::Right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN;
+        UINT up = which == ui::MouseButton::Right ? WM_RBUTTONUP : WM_LBUTTONUP;
+        SendMessageA(main->Wallpaper1->Handle(), down, flags, MAKELPARAM(r.left + 3, r.top + 3));
+        SendMessageA(main->Wallpaper1->Handle(), up, flags, MAKELPARAM(r.left + 3, r.top + 3));
+        keys[VK_MENU] = 0;
+        SetKeyboardState(keys);
+    }
+
+    ui::PlatformOverride restore;
+    MessageRecorder messages{IDYES};
+    TempFolder windows;
+    std::vector<std::string> shownForms;   // "information" or the caption
+    std::function<int(ui::Form&)> answer;
+    std::unique_ptr<TMain> main;
+    std::unique_ptr<TFOptions> options;
+    std::unique_ptr<TSelectUser> selectUser;
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, ShowingOpensTheDefaultProfileAfterTheInformationBox) {
+    main->Show();
+    ASSERT_FALSE(shownForms.empty());
+    EXPECT_EQ(shownForms[0], "information");
+    EXPECT_EQ(main->DossierBureau, velmora::UpperCase(Profiles()) + "\\.default");
+    EXPECT_EQ(main->Text(), "Bureau par défaut");
+    EXPECT_TRUE(messages.shown.empty()) << "the default profile already has its settings";
+    EXPECT_EQ(ui::Application::Instance().helpFile, ui::ProgramFolder() + "velmo95.hlp");
+    RECT r;
+    GetWindowRect(main->Handle(), &r);
+    EXPECT_EQ(r.right - r.left, 452);
+    EXPECT_EQ(r.bottom - r.top, 286);
+}
+
+TEST_F(MainWindowTest, AProfileWithoutSettingsGetsTheSevenKeysOnce) {
+    CreateDirectoryA((Profiles() + "\\jean").c_str(), nullptr);
+    main->OuvreProfil(Root("jean"));
+    EXPECT_EQ(main->Text(), "Bureau de JEAN");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Création d'un nouveau fichier de paramétrage...");
+    velmora::SettingsFile settings(Root("jean") + ".INI");
+    EXPECT_EQ(settings.ReadInteger(velmora::kBackColor, 0), 8421376);
+    EXPECT_TRUE(options->icovisible->Checked());
+    EXPECT_TRUE(options->CloseWin->Checked());
+    EXPECT_FALSE(options->diskA->Checked());
+    EXPECT_FALSE(options->session->Checked());
+    EXPECT_TRUE(options->transparent->Checked());
+    main->OuvreProfil(Root("jean"));
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(MainWindowTest, CommandsFollowTheFolderAndTheSelection) {
+    std::string root = Root(".default");
+    CreateDirectoryA((root + "\\OUTILS").c_str(), nullptr);
+    TempFolder::WriteAt(root + "\\Jeu.lnk", "x");
+    main->OuvreProfil(root);
+    EXPECT_FALSE(main->TBBPP->Enabled());
+    EXPECT_TRUE(main->TBBAjoD->Enabled());
+    EXPECT_TRUE(main->Dossier1->enabled);
+    for (auto* b : {&main->TBBSup, &main->TBBPro, &main->TBCOPIER, &main->TBCOLLER}) EXPECT_FALSE((*b)->Enabled());
+
+    main->LsFileListView1->Select(0);
+    EXPECT_TRUE(main->TBBSup->Enabled());
+    EXPECT_TRUE(main->TBBPro->Enabled());
+    EXPECT_TRUE(main->TBCOPIER->Enabled());
+    EXPECT_FALSE(main->TBCOLLER->Enabled()) << "only the copy command enables paste";
+
+    main->LsFileListView1->SetDirectory(root + "\\OUTILS");
+    EXPECT_TRUE(main->TBBPP->Enabled());
+    EXPECT_FALSE(main->TBBAjoD->Enabled());
+    EXPECT_FALSE(main->Dossier1->enabled);
+    EXPECT_EQ(main->Label1->Caption(), root + "\\OUTILS");
+
+    main->TBBPP->onClick(*main->TBBPP);
+    EXPECT_EQ(main->LsFileListView1->Directory(), root);
+    EXPECT_FALSE(main->TBBPP->Enabled());
+    EXPECT_TRUE(main->TBBAjoD->Enabled());
+    EXPECT_EQ(main->LsDirComboBox1->SelectedDir(), root + "\\") << "the combo keeps folders with their backslash";
+}
+
+TEST_F(MainWindowTest, AnotherUserIsOpenedInUpperCaseAfterTheSettingsAreSaved) {
+    CreateDirectoryA((Profiles() + "\\jean").c_str(), nullptr);
+    main->OuvreProfil(Root(".default"));
+    options->diskA->SetChecked(true);
+    answer = [this](ui::Form& form) {
+        EXPECT_EQ(&form, selectUser.get());
+        selectUser->UtilisateurChoisi = "jean";
+        return static_cast<int>(ui::mrOk);
+    };
+    main->TBNUSRClick();
+    EXPECT_TRUE(velmora::SettingsFile(Root(".default") + ".ini").ReadFlag(velmora::kDriveAVisible, 0))
+        << "the profile left was saved first";
+    EXPECT_EQ(main->DossierBureau, Root("jean"));
+    EXPECT_EQ(main->Text(), "Bureau de JEAN");
+
+    answer = [](ui::Form&) { return static_cast<int>(ui::mrCancel); };
+    main->TBNUSRClick();
+    EXPECT_EQ(main->DossierBureau, Root("jean")) << "cancel keeps the profile";
+
+    answer = [this](ui::Form&) {
+        selectUser->UtilisateurChoisi = ".default";
+        return static_cast<int>(ui::mrOk);
+    };
+    main->TBNUSRClick();
+    EXPECT_EQ(main->DossierBureau, Root(".default"));
+    EXPECT_EQ(main->Text(), "Bureau par défaut");
+}
+
+TEST_F(MainWindowTest, TheOptionsAreSavedHoweverTheDialogCloses) {
+    main->OuvreProfil(Root(".default"));
+    answer = [this](ui::Form&) {
+        options->session->SetChecked(false);
+        return static_cast<int>(ui::mrCancel);
+    };
+    main->TBBOptClick();
+    EXPECT_FALSE(velmora::SettingsFile(Root(".default") + ".ini").ReadFlag(velmora::kSessionAllowed, 1));
+}
+
+TEST_F(MainWindowTest, TheWindowKeepsItsMinimumSize) {
+    SetWindowPos(main->Handle(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+    RECT r;
+    GetWindowRect(main->Handle(), &r);
+    EXPECT_EQ(r.right - r.left, 450);
+    EXPECT_EQ(r.bottom - r.top, 280);
+    SetWindowPos(main->Handle(), nullptr, 0, 0, 700, 500, SWP_NOMOVE | SWP_NOZORDER);
+    RECT list = main->LsFileListView1->BoundsRect(), client = main->ClientRect();
+    EXPECT_EQ(list.right, client.right) << "the list fills the window under the toolbar";
+    EXPECT_EQ(list.bottom, client.bottom);
+    EXPECT_EQ(main->TBQuit->Bounds().right, client.right - 2);
+}
+
+TEST_F(MainWindowTest, QuitAsksFirst) {
+    ui::Application::Instance().SetMainForm(main.get());
+    messages.answer = IDNO;
+    main->TBQuitClick();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Voulez-vous quitter l'application ?");
+    MSG quit;
+    EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    messages.answer = IDYES;
+    main->TBQuitClick();
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    ui::Application::Instance().SetMainForm(nullptr);
+}
+
+TEST_F(MainWindowTest, HiddenGesturesWantShiftAltAndCtrlWithTheRightButton) {
+    main->Show();
+    auto games = [] {
+        int n = 0;
+        EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM count) {
+            char title[32];
+            GetWindowTextA(w, title, sizeof title);
+            if (std::string(title) == "Pavlun 2D" && IsWindowVisible(w)) ++*reinterpret_cast<int*>(count);
+            return TRUE;
+        }, reinterpret_cast<LPARAM>(&n));
+        return n;
+    };
+    Release(*main->ToolbarButton971, ui::MouseButton::Right, false, true, true);
+    EXPECT_EQ(games(), 0) << "Ctrl and Alt alone";
+    Release(*main->ToolbarButton971, ui::MouseButton::Right, true, true, true);
+    Release(*main->ToolbarButton971, ui::MouseButton::Right, true, true, true);
+    EXPECT_EQ(games(), 2) << "a new game each time";
+
+    EXPECT_FALSE(main->Label1->Visible());
+    Release(*main->TBQuit, ui::MouseButton::Left, true, true, true);
+    EXPECT_FALSE(main->Label1->Visible());
+    Release(*main->TBQuit, ui::MouseButton::Right, true, true, true);
+    EXPECT_TRUE(main->Label1->Visible());
+    Release(*main->TBQuit, ui::MouseButton::Right, true, true, true);
+    EXPECT_FALSE(main->Label1->Visible());
+
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM) {
+        char title[32];
+        GetWindowTextA(w, title, sizeof title);
+        if (std::string(title) == "Pavlun 2D") PostMessageA(w, WM_CLOSE, 0, 0);
+        return TRUE;
+    }, 0);
+    testing_support::Pump(50);
+}
+
+TEST_F(MainWindowTest, TheToolbarHintsAreTheProgramsOwn) {
+    EXPECT_EQ(main->TBBIns->hint, "Activation du  \"Velmora\"");
+    EXPECT_EQ(main->TBBDes->hint, "Désactivation du \"Velmora\"");
+    EXPECT_EQ(main->TBBIcone->hint, "Affichage en \"Icône\"");
+    EXPECT_TRUE(main->TBBIcone->Down());
+    main->TBBListe->onClick(*main->TBBListe);
+    EXPECT_EQ(main->LsFileListView1->ViewStyle(), static_cast<DWORD>(LVS_REPORT));
+    main->TBBIcone->onClick(*main->TBBIcone);
+    EXPECT_EQ(main->LsFileListView1->ViewStyle(), static_cast<DWORD>(LVS_ICON));
+}

@@ -1,0 +1,69 @@
+// A desktop profile configured through the administration program's own code
+// loads in the shell with what the administrator chose.
+#include "admin/options.h"
+#include "shared/ansi_text.h"
+#include "shared/profile_store.h"
+#include "shared/registry.h"
+#include "shared/shell_link.h"
+#include "shell/vantrel95.h"
+#include "tests/support/test_folder.h"
+
+#include <gtest/gtest.h>
+
+using testing_support::TempFolder;
+
+namespace {
+
+std::string WriteBitmap(const TempFolder& dir) {
+    BITMAPINFOHEADER info = {sizeof info, 8, 8, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof file + sizeof info};
+    std::string pixels(8 * 8 * 3, '\x40');
+    file.bfSize = file.bfOffBits + pixels.size();
+    std::string bytes(reinterpret_cast<char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<char*>(&info), sizeof info);
+    return dir.WriteFile("fond.bmp", bytes + pixels);
+}
+
+}  // namespace
+
+TEST(ProfileRoundTrip, WhatTheAdministratorChoseIsWhatTheUserSees) {
+    ui::PlatformOverride restore;
+    testing_support::MessageRecorder messages;
+    TempFolder windows;
+    ui::platform().windowsDir = [&] { return windows.Path(); };
+    ui::platform().userName = [] { return std::optional<std::string>("marc"); };
+    std::string profiles = velmora::ProfilesFolder(windows.Path());
+    CreateDirectoryA(profiles.c_str(), nullptr);
+    std::string root = profiles + "\\MARC";
+    CreateDirectoryA(root.c_str(), nullptr);
+    auto vendor = velmora::RegistryKey::Create(HKEY_CURRENT_USER, velmora::kVendorKey);
+    bool hadPassword = vendor.HasValue(velmora::kPasswordValue);
+    if (!hadPassword) vendor.WriteString(velmora::kPasswordValue, velmora::PaddedPassword("x"));
+
+    velmora::TVornShellLink link;
+    link.SetFileName(root + "\\Notes");
+    link.Target = "C:\\windows\\notepad.exe";
+    link.WriteLink();
+
+    quorvel::TFOptions options;
+    quorvel::OptionValues chosen = {false, false, true, true, std::to_string(RGB(10, 20, 30)),
+                                    WriteBitmap(windows), std::to_string(RGB(255, 255, 0)),
+                                    std::to_string(RGB(0, 0, 128)), false};
+    options.SetValues(chosen);
+    quorvel::SauveParametres(options, velmora::UpperCase(root));
+
+    dovrane::TVantrel95 shell;
+    shell.LoadProfile();
+    EXPECT_EQ(shell.Text(), "Bureau de : marc") << "the folder's case does not matter";
+    EXPECT_EQ(shell.Color(), RGB(10, 20, 30));
+    EXPECT_TRUE(shell.BackBitmap);
+    EXPECT_FALSE(shell.UnloadIconWanted);
+    EXPECT_FALSE(shell.ExitAllowed);
+    EXPECT_TRUE(shell.SessionAllowed);
+    EXPECT_TRUE(shell.ic[0]->Visible()) << "drive A";
+    EXPECT_EQ(shell.lb[1]->Caption(), "Notes");
+    EXPECT_EQ(shell.lb[1]->FontColor(), RGB(255, 255, 0));
+    EXPECT_EQ(shell.lb[1]->Color(), RGB(0, 0, 128));
+    EXPECT_FALSE(shell.lb[1]->Transparent());
+    if (!hadPassword) vendor.DeleteValue(velmora::kPasswordValue);
+}
