@@ -2,6 +2,7 @@
 
 #include "resources/selectuser_ids.h"
 #include "ui/application.h"
+#include "ui/graphic.h"
 #include "ui/platform.h"
 
 namespace quorvel {

@@ -4,6 +4,7 @@
 #include "tests/admin/components/gdi_count.h"
 #include "tests/support/test_folder.h"
 #include "ui/form.h"
+#include "ui/handles.h"
 
 #include <gtest/gtest.h>
 
@@ -114,6 +115,22 @@ TEST_F(FileListViewTest, ListsEveryEntryWithItsSixSubItems) {
     EXPECT_EQ(list->SubItemText(folder, quorvel::siSize), "0");
     EXPECT_EQ(list->SubItemText(folder, quorvel::siKind), "dir");
     EXPECT_EQ(list->SubItemText(Find(lowered), quorvel::siPath), temp / accented);
+}
+
+TEST_F(FileListViewTest, AnEntryThatCannotBeLookedUpAgainIsLeftOut) {
+    // A name with a final dot is found by the folder search, but looking it
+    // up by its path finds nothing: the system drops the dot.
+    std::string raw = "\\\\?\\" + temp / "point.";
+    HANDLE h = CreateFileA(raw.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) GTEST_SKIP() << "no such names here";
+    CloseHandle(h);
+    WIN32_FIND_DATAA found;
+    ASSERT_TRUE(ui::FindHandle(FindFirstFileA((temp / "point*").c_str(), &found)));
+    ASSERT_STREQ(found.cFileName, "point.");
+    temp.WriteFile("kept.txt", "");
+    list->SetDirectory(temp.Path());
+    EXPECT_EQ(Captions(), std::vector<std::string>{"kept.txt"});
+    DeleteFileA(raw.c_str());
 }
 
 TEST_F(FileListViewTest, AnEmptyFolderGivesAnEmptyListAndTheDefaultColumns) {

@@ -1,7 +1,7 @@
 // One shown, active form for the tests that need pixels on screen or an
-// active application. Under Wine without a window manager, hiding or
-// destroying a shown window waits two seconds; this one lives until the
-// process ends.
+// active application. Under Wine on a display without a window manager,
+// hiding or destroying a shown window waits two seconds; this one lives
+// until the process ends.
 #pragma once
 
 #include "ui/form.h"

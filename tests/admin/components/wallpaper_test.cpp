@@ -2,6 +2,7 @@
 #include "admin/components/wallpaper.h"
 
 #include "tests/admin/components/shown_form.h"
+#include "tests/admin/components/test_bitmap.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +14,7 @@ namespace {
 COLORREF PicturePixel(int x, int y) { return RGB(x * 30, y * 40, 100); }
 
 ui::BitmapHandle MakePicture(int width, int height) {
-    HDC screen = GetDC(nullptr);
-    ui::BitmapHandle bitmap(CreateCompatibleBitmap(screen, width, height));
-    ReleaseDC(nullptr, screen);
-    ui::MemoryDC dc(nullptr);
-    ui::SelectObjectScope select(dc.get(), bitmap.get());
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) SetPixel(dc.get(), x, y, PicturePixel(x, y));
-    return bitmap;
+    return testing_support::PaintedBitmap(width, height, PicturePixel);
 }
 
 class WallpaperTest : public ::testing::Test {
