@@ -1,5 +1,7 @@
 // Quorvel: the administration program of the Velmora desktop.
 #include "admin/main_window.h"
+#include "admin/nomdossier.h"
+#include "admin/nouvracc.h"
 #include "admin/options.h"
 #include "admin/selectuser.h"
 #include "ui/application.h"
@@ -13,7 +15,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // The long-lived forms, in this order: the profiles dialog's first-run
     // work saves the default profile through the main window and the options.
     quorvel::TMain main;
+    quorvel::TNomdossier nomdossier;
+    quorvel::TNouvracc nouvracc;
     quorvel::TFOptions options;
+    main.Nomdossier = &nomdossier;
+    main.Nouvracc = &nouvracc;
     main.FOptions = &options;
     quorvel::TSelectUser selectUser(options, [&main](const std::string& folder) {
         main.DossierBureau = folder;

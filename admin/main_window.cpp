@@ -157,6 +157,17 @@ void TMain::WireEvents() {
     click(TBBDes, [this] { TBBDesClick(); });
     click(TBNUSR, [this] { TBNUSRClick(); });
     click(ToolbarButton971, [this] { ToolbarButton971Click(); });
+    click(TBBAjoR, [this] { TBBAjoRClick(); });
+    click(TBBAjoD, [this] { NouveauDossier(); });
+    click(TBBSup, [this] { SupprimeSelection(); });
+    click(TBBPro, [this] { ProprietesSelection(); });
+    click(TBCOPIER, [this] { TBCOPIERClick(); });
+    click(TBCOLLER, [this] { TBCOLLERClick(); });
+    Dossier1->onClick = [this] { NouveauDossier(); };
+    Raccourci1->onClick = [this] { TBBAjoRClick(); };
+    Supprime->onClick = [this] { SupprimeSelection(); };
+    Proprits1->onClick = [this] { ProprietesSelection(); };
+    LsFileListView1->onDblClick = [this] { LsFileListView1DblClick(); };
     TBQuit->onMouseUp = [this](ui::GraphicControl&, ui::MouseButton b, ui::ShiftState s, int, int) {
         TBQuitMouseUp(b, s);
     };

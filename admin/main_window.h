@@ -3,6 +3,8 @@
 // by concern:
 //   main_window.cpp    creation, layout, profiles and their settings, view
 //                      modes, navigation, quit, information box, gestures
+//   main_editing.cpp   new folders and shortcuts, properties, deletion, copy
+//                      and paste, the list's keys and double-click
 #pragma once
 
 #include "admin/components/del_tree.h"
@@ -23,6 +25,8 @@
 namespace quorvel {
 
 class TFOptions;
+class TNomdossier;
+class TNouvracc;
 class TSelectUser;
 
 class TMain : public ui::Form {
@@ -31,6 +35,8 @@ public:
     ~TMain() override;
 
     // The other long-lived forms, created after this one by the program.
+    TNomdossier* Nomdossier = nullptr;
+    TNouvracc* Nouvracc = nullptr;
     TFOptions* FOptions = nullptr;
     TSelectUser* SelectUser = nullptr;
 
@@ -66,6 +72,16 @@ public:
     void SauveParametres();
     void LsFileListView1Change();
 
+    // Editing the current folder.
+    void NouveauDossier();
+    void NouveauRaccourci();
+    void ProprietesSelection();
+    void SupprimeSelection();
+    void Copie();
+    void Colle();
+    // True when the path names a folder with no attribute besides "directory".
+    static bool EstDossier(const std::string& path);
+
     // Handlers.
     void TBQuitClick();
     void TBQuitMouseUp(ui::MouseButton button, ui::ShiftState shift);
@@ -78,12 +94,28 @@ public:
     void TBNUSRClick();
     void ToolbarButton971Click();
     void ToolbarButton971MouseUp(ui::MouseButton button, ui::ShiftState shift);
+    bool LsFileListView1KeyDown(WORD key);
+    void LsFileListView1DblClick();
+    void TBBAjoRClick();
+    void TBCOPIERClick();
+    void TBCOLLERClick();
 
 protected:
     void FormShow() override;
     void FormResize() override;
+    bool FormKeyDown(WORD key, ui::ShiftState shift) override;
 
 private:
+    // The selected entry's full path, or empty.
+    std::string SelectedEntryPath() const;
+    std::string SelectedCaption() const;
+    void Refresh();
+    void RemoveSelectedAndArrange();
+    bool LimitReached();
+    // A name already taken in the current folder may be replaced only on a yes.
+    bool MayWrite(const std::string& linkPath, const std::string& except = {});
+    void Message(const char* text);
+    int Ask(const char* text, UINT icon, int help);
     void FormCreate();
     void CreateToolbar();
     void CreateList();

@@ -1,72 +1,11 @@
-#include "admin/main_window.h"
+#include "tests/admin/main_window_fixture.h"
 
-#include "admin/options.h"
-#include "admin/selectuser.h"
 #include "admin/tetro1.h"
-#include "admin/unsplash.h"
-#include "shared/ansi_text.h"
-#include "tests/support/test_folder.h"
 #include "ui/application.h"
-
-#include <gtest/gtest.h>
 
 using namespace quorvel;
 using testing_support::MessageRecorder;
 using testing_support::TempFolder;
-
-namespace {
-
-// The program's long-lived forms on a Windows folder of the test's own,
-// created in the program's order; modal forms are answered by `answer`.
-class MainWindowTest : public testing::Test {
-protected:
-    MainWindowTest() {
-        ui::platform().windowsDir = [this] { return windows.Path(); };
-        ui::platform().showModal = [this](ui::Form& form) {
-            shownForms.push_back(dynamic_cast<TNSplash*>(&form) ? "information" : form.Text());
-            return answer ? answer(form) : ui::mrOk;
-        };
-        main = std::make_unique<TMain>();
-        options = std::make_unique<TFOptions>();
-        main->FOptions = options.get();
-        selectUser = std::make_unique<TSelectUser>(*options, [this](const std::string& folder) {
-            main->DossierBureau = folder;
-            main->SauveParametres();
-        });
-        main->SelectUser = selectUser.get();
-        messages.shown.clear();
-    }
-
-    std::string Profiles() const { return windows / "velmo"; }
-    std::string Root(const std::string& name) const {
-        return velmora::UpperCase(Profiles()) + "\\" + velmora::UpperCase(name);
-    }
-    void Release(TToolbarButton97& button, ui::MouseButton which, bool shift, bool ctrl, bool alt) {
-        BYTE keys[256];
-        GetKeyboardState(keys);
-        keys[VK_MENU] = alt ? 0x80 : 0;
-        SetKeyboardState(keys);
-        RECT r = button.Bounds();
-        WPARAM flags = (shift ? MK_SHIFT : 0) | (ctrl ? MK_CONTROL : 0);
-        UINT down = which == ui::MouseButton::Right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN;
-        UINT up = which == ui::MouseButton::Right ? WM_RBUTTONUP : WM_LBUTTONUP;
-        SendMessageA(main->Wallpaper1->Handle(), down, flags, MAKELPARAM(r.left + 3, r.top + 3));
-        SendMessageA(main->Wallpaper1->Handle(), up, flags, MAKELPARAM(r.left + 3, r.top + 3));
-        keys[VK_MENU] = 0;
-        SetKeyboardState(keys);
-    }
-
-    ui::PlatformOverride restore;
-    MessageRecorder messages{IDYES};
-    TempFolder windows;
-    std::vector<std::string> shownForms;   // "information" or the caption
-    std::function<int(ui::Form&)> answer;
-    std::unique_ptr<TMain> main;
-    std::unique_ptr<TFOptions> options;
-    std::unique_ptr<TSelectUser> selectUser;
-};
-
-}  // namespace
 
 TEST_F(MainWindowTest, ShowingOpensTheDefaultProfileAfterTheInformationBox) {
     main->Show();
