@@ -6,9 +6,13 @@ namespace dovrane {
 
 namespace {
 
+bool altHeld = false;
+
 LRESULT CALLBACK KeyboardHook(int code, WPARAM wp, LPARAM lp) {
     if (code == HC_ACTION) {
         const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lp);
+        if (key->vkCode == VK_MENU || key->vkCode == VK_LMENU || key->vkCode == VK_RMENU)
+            altHeld = !(key->flags & LLKHF_UP);
         // Wine leaves LLKHF_ALTDOWN unset for synthesised input: ask the keyboard too.
         bool alt = (key->flags & LLKHF_ALTDOWN) || GetAsyncKeyState(VK_MENU) < 0;
         bool ctrl = GetAsyncKeyState(VK_CONTROL) < 0;
@@ -47,6 +51,8 @@ bool TaskbarRect(HWND tray, RECT& r) {
 
 TaskKeyBlock::TaskKeyBlock()
     : hook_(SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardHook, GetModuleHandleA(nullptr), 0)) {}
+
+bool TaskKeyBlock::AltHeld() { return altHeld; }
 
 bool TaskKeyBlock::Blocks(DWORD vk, bool altDown, bool ctrlDown) {
     switch (vk) {

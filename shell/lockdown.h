@@ -32,11 +32,14 @@ HWND FindProgramManager();
 // has no size (Wine without a virtual desktop has an empty one).
 bool TaskbarRect(HWND tray, RECT& rect);
 
-// Swallows the task-switching keys while it exists.
+// Swallows the task-switching keys while it exists. Since it sees every key,
+// it also tells whether Alt is held: Wine gives a window of another process
+// than the one that typed no way to know it otherwise.
 class TaskKeyBlock {
 public:
     TaskKeyBlock();
     bool Installed() const { return static_cast<bool>(hook_); }
+    static bool AltHeld();
     // Whether a key event is one that the block swallows.
     static bool Blocks(DWORD vk, bool altDown, bool ctrlDown);
 

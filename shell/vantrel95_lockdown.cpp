@@ -77,7 +77,7 @@ bool TVantrel95::OnMouseActivate(LRESULT& result) {
 }
 
 void TVantrel95::FormMouseDown(ui::MouseButton button, ui::ShiftState shift, int, int) {
-    if (!shift.ctrl || !shift.alt || !TBIconDecharge) return;
+    if (!shift.ctrl || !(shift.alt || TaskKeyBlock::AltHeld()) || !TBIconDecharge) return;
     if (button == ui::MouseButton::Right) TBIconDecharge->SetActive(true);
     else if (button == ui::MouseButton::Left) TBIconDecharge->SetActive(false);
 }

@@ -37,7 +37,9 @@ ShiftState ShiftState::FromMouse(WPARAM keys) {
     ShiftState s;
     s.shift = (keys & MK_SHIFT) != 0;
     s.ctrl = (keys & MK_CONTROL) != 0;
-    s.alt = GetKeyState(VK_MENU) < 0;
+    // Mouse messages carry no Alt flag, and a window that never takes the
+    // focus (the shell's) gets no key messages: ask the keyboard itself too.
+    s.alt = GetKeyState(VK_MENU) < 0 || GetAsyncKeyState(VK_MENU) < 0;
     s.left = (keys & MK_LBUTTON) != 0;
     s.right = (keys & MK_RBUTTON) != 0;
     s.middle = (keys & MK_MBUTTON) != 0;

@@ -10,6 +10,11 @@
 //   E2EProbe type TEXT                         real key presses of letters and digits
 //   E2EProbe keys-alt LETTER                   Alt+LETTER
 //   E2EProbe enter                             the Enter key
+//   E2EProbe key tab|insert|enter              one key
+//   E2EProbe text TEXT                         any characters, typed as they are
+//   E2EProbe click-client CLASS TITLE X Y      a left click at a point of a window's client area
+//   E2EProbe ctrl-alt-click left|right X Y     a click with Ctrl and Alt held
+//   E2EProbe inked X0 Y0 X1 Y1                 prints how many pixels of the rectangle are not white
 //   E2EProbe close CLASS TITLE                 asks the window to close
 // CLASS or TITLE "-" matches any.
 #include <windows.h>
@@ -60,6 +65,10 @@ void Send(std::vector<INPUT> inputs) {
     Sleep(200);
 }
 
+void Click(int x, int y, DWORD down, DWORD up) {
+    Send({Mouse(0, x, y), Mouse(down, x, y), Mouse(up, x, y)});
+}
+
 void DoubleClick(int x, int y) {
     // Each click carries its absolute move: Wine clicks where the move says.
     Send({Mouse(0, x, y), Mouse(MOUSEEVENTF_LEFTDOWN, x, y), Mouse(MOUSEEVENTF_LEFTUP, x, y),
@@ -95,6 +104,56 @@ int main(int argc, char** argv) {
     if (command == "keys-alt" && argc == 3) {
         WORD vk = static_cast<WORD>(std::toupper(static_cast<unsigned char>(argv[2][0])));
         Send({Key(VK_MENU, false), Key(vk, false), Key(vk, true), Key(VK_MENU, true)});
+        return 0;
+    }
+    if (command == "key" && argc == 3) {
+        std::string name = argv[2];
+        WORD vk = name == "tab" ? VK_TAB : name == "insert" ? VK_INSERT : VK_RETURN;
+        Send({Key(vk, false), Key(vk, true)});
+        return 0;
+    }
+    if (command == "text" && argc == 3) {
+        std::vector<INPUT> keys;
+        for (const char* c = argv[2]; *c; ++c) {
+            wchar_t unit = 0;
+            MultiByteToWideChar(CP_ACP, 0, c, 1, &unit, 1);
+            for (DWORD flags : {KEYEVENTF_UNICODE, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP}) {
+                INPUT in = {};
+                in.type = INPUT_KEYBOARD;
+                in.ki.wScan = unit;
+                in.ki.dwFlags = flags;
+                keys.push_back(in);
+            }
+        }
+        Send(keys);
+        return 0;
+    }
+    if (command == "click-client" && argc == 6) {
+        HWND w = Find(argv[2], argv[3]);
+        if (!w) return 1;
+        POINT at = {std::atoi(argv[4]), std::atoi(argv[5])};
+        ClientToScreen(w, &at);
+        Click(at.x, at.y, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+        return 0;
+    }
+    if (command == "ctrl-alt-click" && argc == 5) {
+        bool right = std::string(argv[2]) == "right";
+        int x = std::atoi(argv[3]), y = std::atoi(argv[4]);
+        // The keys stay down while the click is handled, as a hand holds them.
+        Send({Key(VK_CONTROL, false), Key(VK_MENU, false)});
+        Click(x, y, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN,
+              right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+        Send({Key(VK_MENU, true), Key(VK_CONTROL, true)});
+        return 0;
+    }
+    if (command == "inked" && argc == 6) {
+        HDC screen = GetDC(nullptr);
+        int count = 0;
+        for (int y = std::atoi(argv[3]); y < std::atoi(argv[5]); ++y)
+            for (int x = std::atoi(argv[2]); x < std::atoi(argv[4]); ++x)
+                count += GetPixel(screen, x, y) != RGB(255, 255, 255);
+        ReleaseDC(nullptr, screen);
+        std::printf("%d\n", count);
         return 0;
     }
     if (command == "enter") {

@@ -43,15 +43,27 @@ shot 2-started
 probe close Notepad -
 probe wait-gone Notepad - 10
 
-probe double-click 1014 758   # the unload icon, the first one in the tray
+# Ctrl+Alt clicks on the background hide and show the unload icon.
+tray() { probe inked 900 750 1024 768 | tr -d '\r'; }   # how much of the tray is drawn
+before=$(tray)
+probe ctrl-alt-click left 600 300
+sleep 1
+hidden=$(tray)
+[ "$hidden" -lt "$before" ] || fail "Ctrl+Alt+left click left the unload icon ($before, $hidden)"
+probe ctrl-alt-click right 600 300
+sleep 1
+[ "$(tray)" = "$before" ] || fail "Ctrl+Alt+right click did not bring the unload icon back"
+shot 3-unload-icon-back
+
+probe double-click 974 758   # the unload icon, back as the newest (leftmost)
 probe wait-window - "Déchargement" 10 || fail "no password dialog"
 probe type demo
-shot 3-password
+shot 4-password
 probe keys-alt o
 probe wait-gone - "Bureau de : .Default" 15 || fail "the shell did not unload"
 for i in $(seq 50); do kill -0 $shell 2>/dev/null || break; sleep 0.2; done
 kill -0 $shell 2>/dev/null && fail "the shell is still running"
-shot 4-unloaded
+shot 5-unloaded
 probe start-button || fail "the start button was not given back"
 reg_has 'HKLM\SoftWare\Microsoft\Windows\CurrentVersion\Run' _DESKTOP && fail "the Run entry stayed"
 reg_has 'HKCU\SoftWare\Microsoft\Windows\CurrentVersion\Policies\Explorer' NoDeskTop && fail "NoDeskTop stayed"
