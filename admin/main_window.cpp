@@ -133,6 +133,7 @@ void TMain::CreateList() {
     LsDirComboBox1 = std::make_unique<TLsDirComboBox>(*this, ui::Bounds(0, 0, 200, 200));
     LsDirComboBox1->SetVisible(false);
     LsDirComboBox1->SetFileList(LsFileListView1.get());
+    FileDrop1.SetEnableDrop(true);
     FileDrop1.SetDropControl(LsFileListView1.get());
 }
 
@@ -175,6 +176,7 @@ void TMain::WireEvents() {
         ToolbarButton971MouseUp(b, s);
     };
     LsFileListView1->onChange = [this] { LsFileListView1Change(); };
+    FileDrop1.OnDrop = [this](TFileDrop&) { FileDrop1Drop(); };
 }
 
 // ---- Profiles ---------------------------------------------------------------

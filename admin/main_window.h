@@ -5,6 +5,8 @@
 //                      modes, navigation, quit, information box, gestures
 //   main_editing.cpp   new folders and shortcuts, properties, deletion, copy
 //                      and paste, the list's keys and double-click
+//   main_drop.cpp      files dropped on the list, and the program that the
+//                      file associations name for a document
 #pragma once
 
 #include "admin/components/del_tree.h"
@@ -82,6 +84,12 @@ public:
     // True when the path names a folder with no attribute besides "directory".
     static bool EstDossier(const std::string& path);
 
+    // Dropped files. The program that opens a document of this extension (upper
+    // case), found in the file associations; it fills the shortcut dialog's
+    // name, parameters and icon as it goes. Empty, after a message, when the
+    // associations name none.
+    std::string ChercheApplication(const std::string& extension, const std::string& file);
+
     // Handlers.
     void TBQuitClick();
     void TBQuitMouseUp(ui::MouseButton button, ui::ShiftState shift);
@@ -99,6 +107,7 @@ public:
     void TBBAjoRClick();
     void TBCOPIERClick();
     void TBCOLLERClick();
+    void FileDrop1Drop();
 
 protected:
     void FormShow() override;

@@ -97,6 +97,8 @@ TNouvracc::TNouvracc()
     AddHint(SBDD.Handle(), "Sélection du dossier de démarrage");
     AddHint(SBICOORIG.Handle(), "Icone orignial");
 
+    SHL2.SetWindowState(velmora::TWindowState::wsNormal);
+
     BitBtn2.modalResult = ui::mrCancel;
     defaultButton = BitBtn1.Handle();
     cancelButton = BitBtn2.Handle();

@@ -11,6 +11,7 @@
 // and with modal result 1 reads the fields (NumIconeValue() for the index).
 #pragma once
 
+#include "shared/shell_link.h"
 #include "ui/bit_button.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -57,6 +58,8 @@ public:
     ui::BitButton BitBtn1;        // OK: validates
     ui::BitButton BitBtn2;        // cancel, modal result 2
     ui::OpenDialog OD1;
+    // Reads a shortcut dropped on the main window.
+    velmora::TVornShellLink SHL2;
 
     // The system shell library, built at creation.
     const std::string ShellLibrary;

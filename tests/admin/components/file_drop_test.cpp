@@ -1,9 +1,8 @@
 #include "admin/components/file_drop.h"
 
+#include "tests/support/drop_handle.h"
 #include "ui/form.h"
 #include "ui/list_view.h"
-
-#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -11,23 +10,7 @@
 
 namespace {
 
-// A drop handle as the shell builds it: a DROPFILES header followed by the
-// names, each ended by a zero, and one more zero (two for no name at all).
-HDROP MakeDrop(const std::vector<std::string>& files, POINT point) {
-    size_t size = sizeof(DROPFILES) + 2;
-    for (const std::string& f : files) size += f.size() + 1;
-    HGLOBAL memory = GlobalAlloc(GHND, size);
-    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    header->pt = point;
-    char* names = reinterpret_cast<char*>(header + 1);
-    for (const std::string& f : files) {
-        memcpy(names, f.c_str(), f.size() + 1);
-        names += f.size() + 1;
-    }
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
+using testing_support::MakeDrop;
 
 class FileDropTest : public ::testing::Test {
 protected:
