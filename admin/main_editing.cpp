@@ -5,6 +5,7 @@
 
 #include "admin/nomdossier.h"
 #include "admin/nouvracc.h"
+#include "admin/shortcut_names.h"
 #include "shared/ansi_text.h"
 #include "shared/profile_store.h"
 #include "ui/application.h"
@@ -17,10 +18,6 @@ namespace {
 
 constexpr int kHelpNewShortcut = 30, kHelpNewFolder = 40, kHelpDeletion = 50, kHelpProperties = 60,
               kHelpRename = 70;
-
-// What follows the last backslash, and that up to its first dot.
-std::string NamePart(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
-std::string UpToFirstDot(const std::string& name) { return name.substr(0, name.find('.')); }
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -136,7 +133,7 @@ void TMain::ProprietesSelection() {
     SHL1.ReadLink();   // a link that cannot be read stops here with its own message
     Nouvracc->Cible.SetText(SHL1.Target);
     Nouvracc->Demar.SetText(SHL1.WorkingDir);
-    Nouvracc->Sousicon.SetText(UpToFirstDot(NamePart(SHL1.FileName())));
+    Nouvracc->Sousicon.SetText(NameBeforeFirstDot(FileNamePart(SHL1.FileName())));
     Nouvracc->FichierIcone.SetText(SHL1.FileIcon().FileName);
     Nouvracc->Parametres.SetText(SHL1.Arguments);
     Nouvracc->NumIcone.SetText(std::to_string(SHL1.FileIcon().IconIndex));
@@ -148,7 +145,7 @@ void TMain::ProprietesSelection() {
     // failure leaves the old one as it was; a change of letter case alone is
     // a rename too.
     std::string folder = LsFileListView1->Directory();
-    SHL1.SetFileName(folder + "\\" + NamePart(Nouvracc->Sousicon.Text()));
+    SHL1.SetFileName(folder + "\\" + FileNamePart(Nouvracc->Sousicon.Text()));
     std::string target = SHL1.FileName();
     if (!MayWrite(target, path)) return;
     FieldsToLink(*Nouvracc, SHL1);
@@ -199,12 +196,12 @@ void TMain::Copie() {
 }
 
 void TMain::Colle() {
-    std::string name = NamePart(Shl2a.FileName());
+    std::string name = FileNamePart(Shl2a.FileName());
     for (int i = 0; i < LsFileListView1->Count(); ++i)
         if (!name.empty() && SameName(LsFileListView1->ItemText(i), name)) return;
     Nouvracc->Cible.SetText(Shl2a.Target);
     Nouvracc->Demar.SetText(Shl2a.WorkingDir);
-    Nouvracc->Sousicon.SetText(UpToFirstDot(name));
+    Nouvracc->Sousicon.SetText(NameBeforeFirstDot(name));
     Nouvracc->Parametres.SetText(Shl2a.Arguments);
     Nouvracc->SBICOORIGClick();
     NouveauRaccourci();

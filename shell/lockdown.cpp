@@ -7,12 +7,14 @@ namespace dovrane {
 namespace {
 
 bool altHeld = false;
+bool ctrlHeld = false;
 
 LRESULT CALLBACK KeyboardHook(int code, WPARAM wp, LPARAM lp) {
     if (code == HC_ACTION) {
         const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lp);
-        if (key->vkCode == VK_MENU || key->vkCode == VK_LMENU || key->vkCode == VK_RMENU)
-            altHeld = !(key->flags & LLKHF_UP);
+        bool down = !(key->flags & LLKHF_UP);
+        if (key->vkCode == VK_MENU || key->vkCode == VK_LMENU || key->vkCode == VK_RMENU) altHeld = down;
+        if (key->vkCode == VK_CONTROL || key->vkCode == VK_LCONTROL || key->vkCode == VK_RCONTROL) ctrlHeld = down;
         // Wine leaves LLKHF_ALTDOWN unset for synthesised input: ask the keyboard too.
         bool alt = (key->flags & LLKHF_ALTDOWN) || GetAsyncKeyState(VK_MENU) < 0;
         bool ctrl = GetAsyncKeyState(VK_CONTROL) < 0;
@@ -53,6 +55,8 @@ TaskKeyBlock::TaskKeyBlock()
     : hook_(SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardHook, GetModuleHandleA(nullptr), 0)) {}
 
 bool TaskKeyBlock::AltHeld() { return altHeld; }
+
+bool TaskKeyBlock::CtrlHeld() { return ctrlHeld; }
 
 bool TaskKeyBlock::Blocks(DWORD vk, bool altDown, bool ctrlDown) {
     switch (vk) {

@@ -33,13 +33,14 @@ HWND FindProgramManager();
 bool TaskbarRect(HWND tray, RECT& rect);
 
 // Swallows the task-switching keys while it exists. Since it sees every key,
-// it also tells whether Alt is held: Wine gives a window of another process
-// than the one that typed no way to know it otherwise.
+// it also tells whether Ctrl and Alt are held: under Wine, a window that has
+// not the keyboard (the shell's never has it) cannot tell otherwise.
 class TaskKeyBlock {
 public:
     TaskKeyBlock();
     bool Installed() const { return static_cast<bool>(hook_); }
     static bool AltHeld();
+    static bool CtrlHeld();
     // Whether a key event is one that the block swallows.
     static bool Blocks(DWORD vk, bool altDown, bool ctrlDown);
 

@@ -77,7 +77,8 @@ bool TVantrel95::OnMouseActivate(LRESULT& result) {
 }
 
 void TVantrel95::FormMouseDown(ui::MouseButton button, ui::ShiftState shift, int, int) {
-    if (!shift.ctrl || !(shift.alt || TaskKeyBlock::AltHeld()) || !TBIconDecharge) return;
+    bool ctrl = shift.ctrl || TaskKeyBlock::CtrlHeld(), alt = shift.alt || TaskKeyBlock::AltHeld();
+    if (!ctrl || !alt || !TBIconDecharge) return;
     if (button == ui::MouseButton::Right) TBIconDecharge->SetActive(true);
     else if (button == ui::MouseButton::Left) TBIconDecharge->SetActive(false);
 }

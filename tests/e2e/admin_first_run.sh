@@ -5,25 +5,11 @@
 # and opens the default profile; a second start says nothing.
 # Screenshots go to BUILD/e2e/admin/.
 #   admin_first_run.sh BUILD
-set -u
-build="$1"
-here="$(cd "$(dirname "$0")" && pwd)"
-out="$build/e2e/admin"
-rm -rf "$out" && mkdir -p "$out"
-VELMORA_PREFIX="$build/e2e-prefix"
-. "$here/../../scripts/wine-env.sh"
-velmora_private_display || exit 1
-trap 'wineserver -k 2>/dev/null; kill $VELMORA_XVFB 2>/dev/null' EXIT
-velmora_prefix
-wineserver -k 2>/dev/null
-wineserver -w
+. "$(dirname "$0")/e2e_common.sh" admin "$1"
 
 windows="$WINEPREFIX/drive_c/windows"
 rm -rf "$windows/velmo"
 
-probe() { wine "$build/tests/E2EProbe.exe" "$@"; }
-shot() { import -window root -display "$DISPLAY" "$out/$1.png"; }
-fail() { echo "FAILED: $*"; shot failure; exit 1; }
 setting() { sed -n "/^\[$1\]/,/^\[/p" "$windows/velmo/.default.ini" | tr -d '\r' | grep -i "^$2=" | cut -d= -f2; }
 
 wine "$build/Quorvel.exe" >/dev/null 2>&1 &

@@ -6,18 +6,7 @@
 # icon and the unload icon that its options ask for; the password unloads it. The start-up entries and restrictions are checked at the end.
 # Screenshots of each stage go to BUILD/e2e/boot/.
 #   setup_to_boot.sh BUILD
-set -u
-build="$1"
-here="$(cd "$(dirname "$0")" && pwd)"
-out="$build/e2e/boot"
-rm -rf "$out" && mkdir -p "$out"
-VELMORA_PREFIX="$build/e2e-prefix"
-. "$here/../../scripts/wine-env.sh"
-velmora_private_display || exit 1
-trap 'wineserver -k 2>/dev/null; kill $VELMORA_XVFB 2>/dev/null' EXIT
-velmora_prefix
-wineserver -k 2>/dev/null
-wineserver -w
+. "$(dirname "$0")/e2e_common.sh" boot "$1"
 
 drive="$WINEPREFIX/drive_c"
 rm -rf "$drive/windows/velmo" "$drive/Velmora" "$drive/MSDOS.SYS"
@@ -29,9 +18,6 @@ policies='HKCU\SoftWare\Microsoft\Windows\CurrentVersion\Policies\Explorer'
 wine reg delete 'HKCU\SoftWare\ZAFO' /f /reg:64 >/dev/null 2>&1
 wine reg delete "$services" /v _DESKTOP /f /reg:64 >/dev/null 2>&1
 
-probe() { wine "$build/tests/E2EProbe.exe" "$@"; }
-shot() { import -window root -display "$DISPLAY" "$out/$1.png"; }
-fail() { echo "FAILED: $*"; shot failure; exit 1; }
 value() { wine reg query "$1" /v "$2" /reg:64 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]*    //p"; }
 main='Bureau par défaut'
 

@@ -6,22 +6,8 @@
 # give the system desktop back and remove the shell's start-up entries.
 # Screenshots of each stage go to BUILD/e2e/shell/.
 #   shell_e2e.sh BUILD
-set -u
-build="$1"
-here="$(cd "$(dirname "$0")" && pwd)"
-out="$build/e2e/shell"
-rm -rf "$out" && mkdir -p "$out"
-VELMORA_PREFIX="$build/e2e-prefix"
-. "$here/../../scripts/wine-env.sh"
-velmora_private_display || exit 1
-trap 'wineserver -k 2>/dev/null; kill $VELMORA_XVFB 2>/dev/null' EXIT
-velmora_prefix
-wineserver -k 2>/dev/null
-wineserver -w
+. "$(dirname "$0")/e2e_common.sh" shell "$1"
 
-probe() { wine "$build/tests/E2EProbe.exe" "$@"; }
-shot() { import -window root -display "$DISPLAY" "$out/$1.png"; }
-fail() { echo "FAILED: $*"; shot failure; exit 1; }
 reg_has() { wine reg query "$1" /v "$2" /reg:64 >/dev/null 2>&1; }
 
 wine "$build/VelmoraDemo.exe" --count 1 >/dev/null || fail "demo profile"
