@@ -3,6 +3,7 @@
 // Everything acts on the folder that the list shows.
 #include "admin/main_window.h"
 
+#include "admin/dialog_look.h"
 #include "admin/nomdossier.h"
 #include "admin/nouvracc.h"
 #include "admin/shortcut_names.h"
@@ -66,9 +67,7 @@ bool TMain::MayWrite(const std::string& linkPath, const std::string& except) {
                kHelpNewShortcut) == IDYES;
 }
 
-void TMain::Message(const char* text) {
-    ui::platform().messageBox(Handle(), text, ui::Application::Instance().Title(), MB_OK);
-}
+void TMain::Message(const char* text) { ShowFailure(Handle(), text); }
 
 int TMain::Ask(const char* text, UINT icon, int help) {
     // F1 in the box asks the owner for help: this topic while it is open.

@@ -1,9 +1,7 @@
 #include "admin/newuser.h"
 
+#include "admin/dialog_look.h"
 #include "resources/selectuser_ids.h"
-#include "ui/application.h"
-#include "ui/graphic.h"
-#include "ui/platform.h"
 
 namespace quorvel {
 
@@ -20,11 +18,8 @@ constexpr RECT kBitBtn2 = ui::Bounds(188, 40, 75, 25);
 }  // namespace
 
 TNewUser::TNewUser(std::string profilesFolder) : profilesFolder_(std::move(profilesFolder)) {
-    ui::FormStyle style;
-    style.border = ui::BorderStyle::Dialog;
-    style.systemMenu = false;
-    SetFont(ui::MakeFont("MS Sans Serif", 11));
-    CreateForm("Nom de l'utilisateur...", 273, 73, style, true);
+    SetFont(DialogFont());
+    CreateForm("Nom de l'utilisateur...", 273, 73, FixedDialogStyle(), true);
     helpContext = 20;
 
     ENomuser = std::make_unique<ui::Edit>(*this, kENomuser);
@@ -41,8 +36,7 @@ void TNewUser::BitBtn1Click() {
     modalResult = ui::mrOk;
     // One level only: the profiles folder exists, its parents are not made.
     if (CreateDirectoryA((profilesFolder_ + "\\" + ENomuser->Text()).c_str(), nullptr)) return;
-    ui::platform().messageBox(Handle(), "Impossible de créer cet utilisateur...",
-                              ui::Application::Instance().Title(), MB_OK);
+    ShowFailure(Handle(), "Impossible de créer cet utilisateur...");
     modalResult = ui::mrNone;
 }
 

@@ -1,5 +1,6 @@
 #include "admin/selectuser.h"
 
+#include "admin/dialog_look.h"
 #include "admin/newuser.h"
 #include "resources/selectuser_ids.h"
 #include "shared/profile_store.h"
@@ -35,11 +36,8 @@ bool IsPlainFolder(const WIN32_FIND_DATAA& entry) { return entry.dwFileAttribute
 
 TSelectUser::TSelectUser(TFOptions& options, std::function<void(const std::string&)> saveProfile)
     : options_(options), saveProfile_(std::move(saveProfile)) {
-    ui::FormStyle style;
-    style.border = ui::BorderStyle::Dialog;
-    style.systemMenu = false;
-    SetFont(ui::MakeFont("MS Sans Serif", 11));
-    CreateForm("Choix de l'utilisateur...", 230, 209, style, true);
+    SetFont(DialogFont());
+    CreateForm("Choix de l'utilisateur...", 230, 209, FixedDialogStyle(), true);
     helpContext = 20;
 
     Panel1 = std::make_unique<ui::Label>(*this);
@@ -81,12 +79,12 @@ void TSelectUser::FormCreate() {
     DWORD attributes = GetFileAttributesA(defaultProfile.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
     if (!CreateDirectoryA(defaultProfile.c_str(), nullptr)) {
-        Message("Impossible de créer l'utilisateur par défaut...");
+        ShowFailure(Handle(), "Impossible de créer l'utilisateur par défaut...");
         return;
     }
     options_.SetValues(kDefaultProfileOptions);
     saveProfile_(defaultProfile);
-    Message("Création de l'utilisateur par défaut.\rN'oubliez pas de paramétrer celui-ci...");
+    ShowFailure(Handle(), "Création de l'utilisateur par défaut.\rN'oubliez pas de paramétrer celui-ci...");
 }
 
 void TSelectUser::RemplitListe() {
@@ -126,7 +124,7 @@ void TSelectUser::BitBtn4Click() {
     if (selected < 0) return;
     std::string name = ListBox1->Item(selected);
     if (name == velmora::kDefaultProfile) {
-        Message("Impossible de supprimer l'utilisateur par défaut...");
+        ShowFailure(Handle(), "Impossible de supprimer l'utilisateur par défaut...");
         return;
     }
     int answer = ui::platform().messageBox(Handle(), "Confirmation de la suppression ?",
@@ -135,7 +133,7 @@ void TSelectUser::BitBtn4Click() {
     std::string profiles = velmora::ProfilesFolder(ui::platform().windowsDir());
     MPDelTree1.Path = profiles + "\\" + name;
     if (!MPDelTree1.DelTree()) {
-        Message("Impossible de supprimer cet utilisateur...");
+        ShowFailure(Handle(), "Impossible de supprimer cet utilisateur...");
         return;
     }
     DeleteFileA((profiles + "\\" + name + ".INI").c_str());
@@ -146,10 +144,6 @@ void TSelectUser::FormPaint(HDC dc) {
     RECT top = kPanel1, bottom = kButtonBar;
     DrawEdge(dc, &top, BDR_RAISEDINNER, BF_RECT);
     DrawEdge(dc, &bottom, BDR_RAISEDINNER, BF_RECT);
-}
-
-void TSelectUser::Message(const std::string& text) {
-    ui::platform().messageBox(Handle(), text, ui::Application::Instance().Title(), MB_OK);
 }
 
 }  // namespace quorvel

@@ -45,7 +45,6 @@ protected:
 private:
     void FormCreate();
     void RemplitListe();
-    void Message(const std::string& text);
 
     TFOptions& options_;
     std::function<void(const std::string&)> saveProfile_;
