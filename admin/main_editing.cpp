@@ -6,6 +6,7 @@
 #include "admin/dialog_look.h"
 #include "admin/nomdossier.h"
 #include "admin/nouvracc.h"
+#include "admin/safe_replace.h"
 #include "admin/shortcut_names.h"
 #include "shared/ansi_text.h"
 #include "shared/profile_store.h"
@@ -31,6 +32,22 @@ void FieldsToLink(const TNouvracc& dialog, velmora::TVornShellLink& link) {
     link.Arguments = dialog.Parametres.Text();
     link.FileIcon().FileName = dialog.FichierIcone.Text();
     link.FileIcon().IconIndex = dialog.NumIconeValue();
+}
+
+// Writes the link under a name of its own in folder, then puts it in the
+// place of path (a file of folder) under the name target.
+bool WriteInPlaceOf(velmora::TVornShellLink& link, const std::string& folder, const std::string& path,
+                    const std::string& target) {
+    std::string temporary = ReserveTemporaryLink(folder);
+    if (temporary.empty()) return false;
+    link.SetFileName(temporary);
+    try {
+        link.WriteLink();
+    } catch (const velmora::EVornShellLink&) {
+        DeleteFileA(temporary.c_str());
+        return false;
+    }
+    return ReplaceWithWritten(temporary, path, target);
 }
 
 }  // namespace
@@ -140,30 +157,15 @@ void TMain::ProprietesSelection() {
     Nouvracc->helpContext = kHelpProperties;
     if (Nouvracc->ShowModal() != ui::mrOk) return;
 
-    // The edited shortcut is written beside the old one first, so that a
-    // failure leaves the old one as it was; a change of letter case alone is
-    // a rename too.
+    // The edited shortcut is written beside the old one first, under a name
+    // of its own, so that a failure leaves the old one as it was; a change of
+    // letter case alone is a rename too.
     std::string folder = LsFileListView1->Directory();
     SHL1.SetFileName(folder + "\\" + FileNamePart(Nouvracc->Sousicon.Text()));
     std::string target = SHL1.FileName();
     if (!MayWrite(target, path)) return;
     FieldsToLink(*Nouvracc, SHL1);
-    std::string temporary = folder + "\\~velmora.lnk";
-    SHL1.SetFileName(temporary);
-    try {
-        SHL1.WriteLink();
-    } catch (const velmora::EVornShellLink&) {
-        DeleteFileA(temporary.c_str());
-        Message("Erreur en modification du raccourci...");
-        return;
-    }
-    if (!DeleteFileA(path.c_str())) {
-        DeleteFileA(temporary.c_str());
-        Message("Erreur en modification du raccourci...");
-        return;
-    }
-    if (!MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-        MoveFileA(temporary.c_str(), path.c_str());   // never lose the shortcut
+    if (!WriteInPlaceOf(SHL1, folder, path, target)) {
         Message("Erreur en modification du raccourci...");
         return;
     }

@@ -4,7 +4,6 @@
 #include "resources/dialog_buttons_ids.h"
 #include "resources/selectdossier_ids.h"
 
-#include <cstdio>
 
 namespace quorvel {
 
@@ -68,8 +67,8 @@ void TSelectdossier::FormShow() {
 void TSelectdossier::DriveComboBox1Change() {
     char drive = DriveComboBox1.Drive();
     if (drive == '\0' || DirectoryListBox1.SetDrive(drive)) return;
-    char text[64];
-    std::snprintf(text, sizeof text, kDriveNotReady, drive);
+    std::string text = kDriveNotReady;
+    text.replace(text.find("%c"), 2, 1, drive);
     ShowFailure(Handle(), text);
     const std::string& folder = DirectoryListBox1.Directory();
     if (folder.size() > 1 && folder[1] == ':') DriveComboBox1.SetDrive(folder[0]);

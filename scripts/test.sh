@@ -1,18 +1,33 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite under Wine,
-# on the current X display or on a private Xvfb.
+# on the current X display or on a private Xvfb: the 32-bit build in a
+# 32-bit prefix posing as Windows 98 (the Windows 95/98 paths), then the
+# 64-bit build as the NT family. Extra arguments go to CTest.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/build.sh
-VELMORA_PREFIX="$PWD/build/x64/wineprefix"
-. scripts/wine-env.sh
-velmora_display
-velmora_prefix
-# One server and one set of Wine services for the whole run, started away
-# from the test's output pipes (CTest waits until every holder closes them).
-# The server that set the prefix up goes first: a second one would not start.
-wineserver -w
-wineserver -p
-wine wineboot >/dev/null 2>&1 </dev/null
-trap 'wineserver -k 2>/dev/null || true' EXIT
-ctest --preset x64 "$@"
+status=0
+for preset in x86 x64; do
+    (
+        if [ $preset = x86 ]; then
+            export VELMORA_WINEARCH=win32 VELMORA_WINVER=win98
+        else
+            export VELMORA_WINEARCH=win64
+        fi
+        VELMORA_PREFIX="$PWD/build/$preset/wineprefix"
+        . scripts/wine-env.sh
+        velmora_display
+        trap 'wineserver -k 2>/dev/null || true; [ -z "${VELMORA_XVFB:-}" ] || kill $VELMORA_XVFB 2>/dev/null' EXIT
+        velmora_prefix
+        # One server and one set of Wine services for the whole run, started
+        # away from the test's output pipes (CTest waits until every holder
+        # closes them). The server that set the prefix up goes first: a
+        # second one would not start.
+        wineserver -w
+        wineserver -p
+        wine wineboot >/dev/null 2>&1 </dev/null
+        echo "== $preset ($VELMORA_WINEARCH${VELMORA_WINVER:+, $VELMORA_WINVER})"
+        ctest --preset $preset "$@"
+    ) || status=1
+done
+exit $status

@@ -1,10 +1,17 @@
 # Sourced by the other scripts: Wine in a throwaway prefix, on a display.
-#   VELMORA_PREFIX  the prefix folder (required)
+#   VELMORA_PREFIX   the prefix folder (required)
+#   VELMORA_WINEARCH win64 (default: the NT-family run of the x86_64 build) or
+#                    win32 (the 32-bit build, in a prefix of its own)
+#   VELMORA_WINVER   the Windows version that Wine poses as: empty for its
+#                    default (the NT family), win98 for the Windows 98 run
 export WINEPREFIX="$VELMORA_PREFIX"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LC_ALL=C.UTF-8
-export WINEARCH=win64
+export WINEARCH="${VELMORA_WINEARCH:-win64}"
+
+# The registry view that the programs of the prefix read and write, for reg.exe.
+if [ "$WINEARCH" = win64 ]; then VELMORA_REG_VIEW=/reg:64; else VELMORA_REG_VIEW=; fi
 
 velmora_display() {
     # An X display that answers, or a private Xvfb started for this prefix.
@@ -15,6 +22,7 @@ velmora_display() {
         if xdpyinfo >/dev/null 2>&1; then return 0; fi
         if [ ! -e "/tmp/.X$n-lock" ]; then
             Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+            VELMORA_XVFB=$!
             local i
             for i in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
         fi
@@ -40,25 +48,47 @@ velmora_private_display() {
     return 1
 }
 
+velmora_wine_setup() {
+    # What a prefix depends on: once wine32 comes or goes, or Wine changes, a
+    # prefix made before cannot start programs any more.
+    echo "velmora-5 $WINEARCH ${VELMORA_WINVER:-default} $(dpkg-query -W -f='${Version} ' wine wine64 wine32:i386 2>/dev/null)"
+}
+
 velmora_prefix() {
-    # The prefix is made once; parallel callers wait for the first one.
-    # Programs run in a virtual desktop of Wine's own: it has a taskbar and a
-    # notification area, and windows show without waiting on the X server.
-    # Wine calls every name that begins with a dot hidden unless told not to;
-    # Windows does not, and the default profile is ".default".
+    # The prefix is made once for a given Wine set-up; parallel callers wait
+    # for the first one. Programs run in a virtual desktop of Wine's own: it
+    # has a taskbar and a notification area, and windows show without waiting
+    # on the X server. Wine calls every name that begins with a dot hidden
+    # unless told not to; Windows does not, and the default profile is ".default".
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock 9
-        if [ ! -f "$WINEPREFIX/.velmora-ready-3" ]; then
+        local stamp="$WINEPREFIX/.velmora-ready" setup
+        setup=$(velmora_wine_setup)
+        if [ "$(cat "$stamp" 2>/dev/null)" != "$setup" ]; then
+            wineserver -k 2>/dev/null
+            rm -rf "$WINEPREFIX"
             wineboot -i >/dev/null 2>&1
             mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
             cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
             wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
             wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /d Y /f >/dev/null 2>&1
+            if [ -n "${VELMORA_WINVER:-}" ]; then
+                wine reg add 'HKCU\Software\Wine' /v Version /d "$VELMORA_WINVER" /f >/dev/null 2>&1
+            fi
             wineserver -w
-            touch "$WINEPREFIX/.velmora-ready-3"
+            echo "$setup" >"$stamp"
         fi
     ) 9>"$WINEPREFIX.lock"
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${VELMORA_DESKTOP:-1024x768}" /f \
         >/dev/null 2>&1
+}
+
+velmora_restart_session() {
+    # A Wine restart: the session ends (the registry is saved), then the
+    # system starts again and runs what RunServices names. In a 64-bit prefix
+    # the 64-bit wineboot reads the registry view that the programs wrote.
+    wineserver -k
+    wineserver -w
+    if [ "$WINEARCH" = win64 ]; then /usr/lib/wine/wine64 wineboot -r; else wine wineboot -r; fi >/dev/null 2>&1
 }

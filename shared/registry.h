@@ -14,7 +14,7 @@ class RegistryKey {
 public:
     // Opens an existing key; the result is not open when the key is missing.
     static RegistryKey Open(HKEY root, const char* path);
-    // Opens an existing key for reading only (where writing is not allowed).
+    // Opens an existing key for reading only: what is only read is opened so.
     static RegistryKey OpenReadOnly(HKEY root, const char* path);
     // Opens the key, creating it (and its parents) when missing.
     static RegistryKey Create(HKEY root, const char* path);

@@ -46,12 +46,19 @@ struct LinkObject {
     ui::ComPtr<IPersistFile> file;
 };
 
+// The system's shell-link object and the two interfaces asked of it. Spelled
+// out here: the uuid library holds every identifier of the system in one
+// object file, 35 KB that the programs would carry for these three.
+const CLSID kShellLinkClass = {0x00021401, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+const IID kShellLinkAnsi = {0x000214EE, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+const IID kPersistFile = {0x0000010B, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+
 // Creates the shell-link object and asks for its persist-file interface.
 void OpenLinkObject(LinkObject& object) {
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+    if (FAILED(CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER, kShellLinkAnsi,
                                 object.link.put())))
         throw EVornShellLink("\"CoCreateInstance\" a échoué.");
-    if (FAILED(object.link->QueryInterface(IID_IPersistFile, object.file.put())))
+    if (FAILED(object.link->QueryInterface(kPersistFile, object.file.put())))
         throw EVornShellLink("\"PersistFile QueryInterface\" a échoué.");
 }
 
@@ -60,8 +67,8 @@ void OpenLinkObject(LinkObject& object) {
 std::string ShellFolderPath(TShellFolder folder) {
     const char* value = kShellFolderValues[static_cast<int>(folder)];
     if (!value) return {};
-    return RegistryKey::Open(HKEY_CURRENT_USER,
-                             "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders")
+    return RegistryKey::OpenReadOnly(HKEY_CURRENT_USER,
+                                     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders")
         .ReadString(value)
         .value_or("");
 }

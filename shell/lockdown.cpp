@@ -1,5 +1,6 @@
 #include "shell/lockdown.h"
 
+#include "ui/compat.h"
 #include "ui/platform.h"
 
 namespace dovrane {
@@ -8,6 +9,7 @@ namespace {
 
 bool altHeld = false;
 bool ctrlHeld = false;
+bool blocking = false;
 
 LRESULT CALLBACK KeyboardHook(int code, WPARAM wp, LPARAM lp) {
     if (code == HC_ACTION) {
@@ -18,7 +20,7 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM wp, LPARAM lp) {
         // Wine leaves LLKHF_ALTDOWN unset for synthesised input: ask the keyboard too.
         bool alt = (key->flags & LLKHF_ALTDOWN) || GetAsyncKeyState(VK_MENU) < 0;
         bool ctrl = GetAsyncKeyState(VK_CONTROL) < 0;
-        if (TaskKeyBlock::Blocks(key->vkCode, alt, ctrl)) return 1;
+        if (blocking && TaskKeyBlock::Blocks(key->vkCode, alt, ctrl)) return 1;
     }
     return CallNextHookEx(nullptr, code, wp, lp);
 }
@@ -51,8 +53,16 @@ bool TaskbarRect(HWND tray, RECT& r) {
     return true;
 }
 
-TaskKeyBlock::TaskKeyBlock()
-    : hook_(SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardHook, GetModuleHandleA(nullptr), 0)) {}
+TaskKeyBlock::TaskKeyBlock() {
+    // Windows 95/98 have no low-level hook: the screen-saver-running switch
+    // blocks the keys there. Under Wine the hook still watches Ctrl and Alt,
+    // whatever version Wine poses as.
+    blocking = !ui::IsWindows9x();
+    if (blocking || RunningOnWine())
+        hook_.reset(SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardHook, GetModuleHandleA(nullptr), 0));
+}
+
+bool TaskKeyBlock::Blocking() const { return blocking && hook_; }
 
 bool TaskKeyBlock::AltHeld() { return altHeld; }
 

@@ -1,10 +1,11 @@
 // The platform side of the lock-down, decided here and nowhere else.
 //
 // Windows 95/98 ignore the task-switching and reset keys while the
-// screen-saver-running switch is on. NT-based Windows and Wine do not, so the
-// shell also swallows Alt+Tab, Alt+Esc, Ctrl+Esc and the Windows keys with a
-// low-level keyboard hook (which Windows 95/98 do not have: there the hook
-// simply does not install and the switch does the work).
+// screen-saver-running switch is on. The NT family does not, so there the
+// shell swallows Alt+Tab, Alt+Esc, Ctrl+Esc and the Windows keys with a
+// low-level keyboard hook, which Windows 95/98 do not have. The choice goes by
+// the platform that the system reports: under Wine the hook would install
+// whatever version Wine poses as.
 //
 // Wine's desktop has no program-manager window ("Progman"); there the desktop
 // window, which draws Wine's desktop, stands for it, so that the hiding
@@ -32,13 +33,15 @@ HWND FindProgramManager();
 // has no size (Wine without a virtual desktop has an empty one).
 bool TaskbarRect(HWND tray, RECT& rect);
 
-// Swallows the task-switching keys while it exists. Since it sees every key,
-// it also tells whether Ctrl and Alt are held: under Wine, a window that has
-// not the keyboard (the shell's never has it) cannot tell otherwise.
+// Swallows the task-switching keys while it exists, on the NT family. Since
+// it sees every key, it also tells whether Ctrl and Alt are held: under Wine,
+// a window that has not the keyboard (the shell's never has it) cannot tell
+// otherwise, GetAsyncKeyState included, so under Wine it watches them on
+// every version, without blocking anything where the system is Windows 95/98.
 class TaskKeyBlock {
 public:
     TaskKeyBlock();
-    bool Installed() const { return static_cast<bool>(hook_); }
+    bool Blocking() const;
     static bool AltHeld();
     static bool CtrlHeld();
     // Whether a key event is one that the block swallows.

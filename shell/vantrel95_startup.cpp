@@ -97,7 +97,7 @@ bool TVantrel95::SingleInstance() {
 }
 
 void TVantrel95::ReadPassword() {
-    auto key = velmora::RegistryKey::Open(HKEY_CURRENT_USER, velmora::kVendorKey);
+    auto key = velmora::RegistryKey::OpenReadOnly(HKEY_CURRENT_USER, velmora::kVendorKey);
     if (key.IsOpen()) {
         // Value names compare without case: the shell asks for "PassWord".
         StoredPassword = key.ReadString("PassWord").value_or("");

@@ -1,9 +1,10 @@
 #include "ui/application.h"
 
+#include "ui/compat.h"
 #include "ui/form.h"
 #include "ui/platform.h"
 
-#include <commctrl.h>
+#include <cstdlib>
 
 namespace ui {
 
@@ -14,8 +15,7 @@ Application& Application::Instance() {
 
 void Application::Initialize() {
     if (Handle()) return;
-    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
+    InitCommonControlsCompat();
     int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
     CreateOwnWindow(title_.c_str(), WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU |
                     WS_MINIMIZEBOX, 0, nullptr, x, y, 0, 0, 0);
@@ -61,7 +61,7 @@ void Application::ProcessMessages() {
 }
 
 bool Application::Dispatch(MSG& msg) {
-    HWND top = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    HWND top = msg.hwnd ? RootWindow(msg.hwnd) : nullptr;
     if (auto* form = dynamic_cast<Form*>(Window::FromHandle(top))) {
         if (form->PreviewMessage(msg)) return true;
         if (IsDialogMessageA(top, &msg)) return true;
@@ -96,3 +96,13 @@ bool Application::OnSysCommand(WPARAM command) {
 }
 
 }  // namespace ui
+
+// The last resort, for an exception that escaped every handler. The
+// library's own handler writes the exception's name to a console that a
+// windowed program does not have, and brings a 46 KB name demangler with it.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() {
+    MessageBoxA(nullptr, "Erreur inattendue.", ui::Application::Instance().Title().c_str(), MB_OK | MB_ICONSTOP);
+    std::abort();
+}
+}  // namespace __gnu_cxx

@@ -1,5 +1,7 @@
 #include "ui/graphic.h"
 
+#include "ui/compat.h"
+
 namespace ui {
 
 GraphicControl::GraphicControl(Window& parent) : parent_(parent) { parent_.AddGraphic(this); }
@@ -81,7 +83,7 @@ void Image::Paint(HDC dc) {
     if (transparent) {
         // The bottom-left pixel is the transparent colour, as pictures are drawn.
         COLORREF key = GetPixel(mem.get(), 0, bm.bmHeight - 1);
-        TransparentBlt(dc, x, y, dw, dh, mem.get(), 0, 0, bm.bmWidth, bm.bmHeight, key);
+        DrawTransparent(dc, x, y, dw, dh, mem.get(), bm.bmWidth, bm.bmHeight, key);
     } else {
         SetStretchBltMode(dc, COLORONCOLOR);
         StretchBlt(dc, x, y, dw, dh, mem.get(), 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);

@@ -3,7 +3,8 @@
 namespace ui {
 
 Timer::Timer(UINT interval) : interval_(interval) {
-    CreateOwnWindow("", 0, 0, HWND_MESSAGE, 0, 0, 0, 0, 0);
+    // A hidden top-level window: message-only windows need Windows 2000.
+    CreateOwnWindow("", WS_POPUP, WS_EX_TOOLWINDOW, nullptr, 0, 0, 0, 0, 0);
 }
 
 void Timer::SetInterval(UINT interval) {

@@ -1,4 +1,4 @@
-// A timer component: ticks on its own hidden message window, so that its
+// A timer component: ticks on its own hidden window, so that its
 // owner needs no message handling of its own for it.
 #pragma once
 

@@ -1,6 +1,7 @@
 #include "ui/window.h"
 
 #include "ui/application.h"
+#include "ui/compat.h"
 #include "ui/graphic.h"
 
 #include <windowsx.h>
@@ -177,7 +178,10 @@ LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_ERASEBKGND:
             if (OnEraseBackground(reinterpret_cast<HDC>(wp))) return 1;
             break;
-        case WM_TIMER: OnTimer(wp); return 0;
+        case WM_TIMER:
+            if (wp == kMouseLeaveTimer) MouseLeaveTimerTick(hwnd_);
+            else OnTimer(wp);
+            return 0;
         case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
             OnMouseDown(ButtonOf(msg), ShiftState::FromMouse(wp), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
             break;
@@ -267,8 +271,7 @@ bool Window::RouteMouse(UINT msg, WPARAM wp, LPARAM lp) {
         hovered_ = target;
         if (hovered_) {
             hovered_->MouseEnter();
-            TRACKMOUSEEVENT tme = {sizeof tme, TME_LEAVE, hwnd_, 0};
-            TrackMouseEvent(&tme);
+            TrackMouseLeave(hwnd_);
         }
     }
     if (!target) return false;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace quorvel {
@@ -53,8 +53,8 @@ std::string Format(const std::string& pattern, SYSTEMTIME t) {
     for (size_t i = 0; i < pattern.size();) {
         size_t run = RunLength(pattern, i);
         if (WORD* field = Field(t, pattern[i])) {
-            char digits[8];
-            snprintf(digits, sizeof digits, "%0*u", static_cast<int>(run), static_cast<unsigned>(*field));
+            std::string digits = std::to_string(*field);
+            if (digits.size() < run) out.append(run - digits.size(), '0');
             out += digits;
         } else {
             out.append(run, Literal(pattern[i]));
@@ -102,10 +102,7 @@ std::string UpperLocale(std::string s) {
     return s;
 }
 
-long long Number(const std::string& s) {
-    long long v = 0;
-    return sscanf(s.c_str(), "%lld", &v) == 1 ? v : 0;
-}
+long long Number(const std::string& s) { return std::strtoll(s.c_str(), nullptr, 10); }
 
 }  // namespace
 

@@ -167,18 +167,30 @@ TEST_F(EditingTest, EditingKeepsTheNameUpToItsFirstDotAndNeverLosesTheShortcut) 
     EXPECT_FALSE(testing_support::Exists(old));
     EXPECT_EQ(Read(root + "\\mr.lnk").Arguments, "lettre.txt");
 
-    // A write that cannot be made leaves the old shortcut and the list alone.
-    CreateDirectoryA((root + "\\~velmora.lnk").c_str(), nullptr);
+    // A shortcut that another program holds cannot be replaced: the edit is
+    // refused and leaves every file as it was, nothing of its own behind.
+    Shortcut(root, "~velmora", "C:\\windows\\regedit.exe");
     Reload();
     SelectCaption("mr.lnk");
     AcceptShortcut("autre", "C:\\windows\\regedit.exe");
     messages.shown.clear();
-    main->ProprietesSelection();
+    {
+        ui::KernelHandle held(CreateFileA((root + "\\mr.lnk").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                          OPEN_EXISTING, 0, nullptr));
+        main->ProprietesSelection();
+    }
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Erreur en modification du raccourci...");
     EXPECT_EQ(Read(root + "\\mr.lnk").Target, "C:\\windows\\notepad.exe");
     EXPECT_FALSE(testing_support::Exists(root + "\\autre.lnk"));
-    RemoveDirectoryA((root + "\\~velmora.lnk").c_str());
+    EXPECT_EQ(testing_support::EntryNames(root), (std::vector<std::string>{"mr.lnk", "~velmora.lnk"}));
+
+    // Editing the entry whose name the program once used for its own writes.
+    SelectCaption("~velmora.lnk");
+    AcceptShortcut("~velmora", "C:\\windows\\notepad.exe");
+    main->ProprietesSelection();
+    EXPECT_EQ(Read(root + "\\~velmora.lnk").Target, "C:\\windows\\notepad.exe");
+    EXPECT_EQ(testing_support::EntryNames(root), (std::vector<std::string>{"mr.lnk", "~velmora.lnk"}));
 }
 
 TEST_F(EditingTest, ANameAlreadyTakenIsReplacedOnlyWhenConfirmed) {

@@ -132,16 +132,29 @@ TEST_F(MainWindowTest, QuitAsksFirst) {
     ui::Application::Instance().SetMainForm(nullptr);
 }
 
+namespace {
+
+BOOL CALLBACK CountGame(HWND w, LPARAM count) {
+    char title[32];
+    GetWindowTextA(w, title, sizeof title);
+    if (std::string(title) == "Pavlun 2D" && IsWindowVisible(w)) ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+BOOL CALLBACK CloseGame(HWND w, LPARAM) {
+    char title[32];
+    GetWindowTextA(w, title, sizeof title);
+    if (std::string(title) == "Pavlun 2D") PostMessageA(w, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
+}  // namespace
+
 TEST_F(MainWindowTest, HiddenGesturesWantShiftAltAndCtrlWithTheRightButton) {
     main->Show();
     auto games = [] {
         int n = 0;
-        EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM count) {
-            char title[32];
-            GetWindowTextA(w, title, sizeof title);
-            if (std::string(title) == "Pavlun 2D" && IsWindowVisible(w)) ++*reinterpret_cast<int*>(count);
-            return TRUE;
-        }, reinterpret_cast<LPARAM>(&n));
+        EnumThreadWindows(GetCurrentThreadId(), CountGame, reinterpret_cast<LPARAM>(&n));
         return n;
     };
     Release(*main->ToolbarButton971, ui::MouseButton::Right, false, true, true);
@@ -158,12 +171,7 @@ TEST_F(MainWindowTest, HiddenGesturesWantShiftAltAndCtrlWithTheRightButton) {
     Release(*main->TBQuit, ui::MouseButton::Right, true, true, true);
     EXPECT_FALSE(main->Label1->Visible());
 
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM) {
-        char title[32];
-        GetWindowTextA(w, title, sizeof title);
-        if (std::string(title) == "Pavlun 2D") PostMessageA(w, WM_CLOSE, 0, 0);
-        return TRUE;
-    }, 0);
+    EnumThreadWindows(GetCurrentThreadId(), CloseGame, 0);
     testing_support::Pump(50);
 }
 

@@ -15,10 +15,10 @@ cp "$build/Dovrane.exe" "$build/Quorvel.exe" "$drive/Velmora/"
 run='HKLM\SoftWare\Microsoft\Windows\CurrentVersion\Run'
 services='HKLM\SoftWare\Microsoft\Windows\CurrentVersion\RunServices'
 policies='HKCU\SoftWare\Microsoft\Windows\CurrentVersion\Policies\Explorer'
-wine reg delete 'HKCU\SoftWare\ZAFO' /f /reg:64 >/dev/null 2>&1
-wine reg delete "$services" /v _DESKTOP /f /reg:64 >/dev/null 2>&1
+wine reg delete 'HKCU\SoftWare\ZAFO' /f $VELMORA_REG_VIEW >/dev/null 2>&1
+wine reg delete "$services" /v _DESKTOP /f $VELMORA_REG_VIEW >/dev/null 2>&1
 
-value() { wine reg query "$1" /v "$2" /reg:64 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]*    //p"; }
+value() { wine reg query "$1" /v "$2" $VELMORA_REG_VIEW 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]*    //p"; }
 main='Bureau par défaut'
 
 # Set-up.
@@ -63,9 +63,7 @@ probe wait-gone - "$main" 10 || fail "the administration program did not end"
 [ "$(value 'HKCU\SoftWare\ZAFO\Dovrane' Password)" = 'demo      ' ] || fail "password"
 
 # Boot: the session ends (the registry is saved), then the system starts again.
-wineserver -k
-wineserver -w
-/usr/lib/wine/wine64 wineboot -r >/dev/null 2>&1   # 64-bit: the registry view that the programs wrote
+velmora_restart_session
 probe wait-window - "Bureau de : .Default" 40 || fail "the shell did not start at boot"
 sleep 5   # the caption comes first, then the icons: the first shell start of a session is slow
 shot 5-booted
@@ -89,5 +87,5 @@ shot 6-unloaded
 for r in NoSetTaskBar NoTrayContextMenu NoViewContextMenu; do
     [ "$(value "$policies" $r)" = 0x1 ] || fail "$r is not 1"
 done
-wine reg delete "$services" /v _DESKTOP /f /reg:64 >/dev/null 2>&1
+wine reg delete "$services" /v _DESKTOP /f $VELMORA_REG_VIEW >/dev/null 2>&1
 echo "1 passed, 0 failed"

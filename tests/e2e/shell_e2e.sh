@@ -8,11 +8,11 @@
 #   shell_e2e.sh BUILD
 . "$(dirname "$0")/e2e_common.sh" shell "$1"
 
-reg_has() { wine reg query "$1" /v "$2" /reg:64 >/dev/null 2>&1; }
+reg_has() { wine reg query "$1" /v "$2" $VELMORA_REG_VIEW >/dev/null 2>&1; }
 
 wine "$build/VelmoraDemo.exe" --count 1 >/dev/null || fail "demo profile"
-wine reg add 'HKLM\SoftWare\Microsoft\Windows\CurrentVersion\Run' /v _DESKTOP /d 'C:\x\Dovrane.exe' /f /reg:64 >/dev/null 2>&1
-wine reg add 'HKCU\SoftWare\Microsoft\Windows\CurrentVersion\Policies\Explorer' /v NoDeskTop /t REG_DWORD /d 1 /f /reg:64 >/dev/null 2>&1
+wine reg add 'HKLM\SoftWare\Microsoft\Windows\CurrentVersion\Run' /v _DESKTOP /d 'C:\x\Dovrane.exe' /f $VELMORA_REG_VIEW >/dev/null 2>&1
+wine reg add 'HKCU\SoftWare\Microsoft\Windows\CurrentVersion\Policies\Explorer' /v NoDeskTop /t REG_DWORD /d 1 /f $VELMORA_REG_VIEW >/dev/null 2>&1
 
 reg_has 'HKLM\SoftWare\Microsoft\Windows\CurrentVersion\Run' _DESKTOP || fail "no Run entry to begin with"
 

@@ -1,9 +1,11 @@
 #include "tests/support/test_folder.h"
 
 #include "ui/application.h"
+#include "ui/handles.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -64,6 +66,19 @@ std::string ReadFile(const std::string& path) {
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+std::vector<std::string> EntryNames(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry;
+    ui::FindHandle find(FindFirstFileA((folder + "\\*").c_str(), &entry));
+    if (!find) return names;
+    do {
+        std::string name = entry.cFileName;
+        if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(find.get(), &entry));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 MessageRecorder::MessageRecorder(int answer) : answer(answer) {
     ui::platform().messageBox = [this](HWND, const std::string& text, const std::string& caption, UINT flags) {
         shown.push_back({text, caption, flags});
@@ -77,6 +92,15 @@ void Pump(unsigned milliseconds) {
         ui::Application::Instance().ProcessMessages();
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     } while (static_cast<int>(end - GetTickCount()) > 0);
+}
+
+void MovePointer(int x, int y) {
+    POINT at = {};
+    for (int i = 0; i < 20; ++i) {
+        SetCursorPos(x, y);
+        Pump(20);
+        if (GetCursorPos(&at) && at.x == x && at.y == y) break;
+    }
 }
 
 }  // namespace testing_support

@@ -30,6 +30,8 @@ private:
 void DeleteTree(const std::string& path);
 std::string ReadFile(const std::string& path);
 bool Exists(const std::string& path);
+// The names of a folder's entries but "." and "..", sorted.
+std::vector<std::string> EntryNames(const std::string& folder);
 
 struct ShownMessage {
     std::string text, caption;
@@ -49,5 +51,10 @@ private:
 
 // Runs the application's messages for the given time.
 void Pump(unsigned milliseconds);
+
+// Puts the pointer at a screen point. In Wine's virtual desktop a move that
+// the display has not yet reported can put the pointer back: it is moved
+// until it stays.
+void MovePointer(int x, int y);
 
 }  // namespace testing_support

@@ -36,14 +36,17 @@ protected:
     void FormShow() override { ++shows; }
 };
 
+HWND pressTarget;
+
+void CALLBACK Press(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    PostMessageA(pressTarget, BM_CLICK, 0, 0);
+}
+
 // Presses a button from inside the real modal loop, once the loop runs.
 void PressLater(HWND button, UINT delay) {
-    static HWND target;
-    target = button;
-    SetTimer(nullptr, 0, delay, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        PostMessageA(target, BM_CLICK, 0, 0);
-    });
+    pressTarget = button;
+    SetTimer(nullptr, 0, delay, Press);
 }
 
 }  // namespace

@@ -43,14 +43,7 @@ protected:
     void PointerAt(const TToolbarButton97& b, int x, int y) {
         POINT p = {b.Bounds().left + x, b.Bounds().top + y};
         ClientToScreen(panel->Handle(), &p);
-        // In Wine's virtual desktop a move that the display has not yet
-        // reported can put the pointer back: move until it stays.
-        POINT at = {};
-        for (int i = 0; i < 20; ++i) {
-            SetCursorPos(p.x, p.y);
-            testing_support::Pump(20);
-            if (GetCursorPos(&at) && at.x == p.x && at.y == p.y) break;
-        }
+        testing_support::MovePointer(p.x, p.y);
     }
     void Click(const TToolbarButton97& b) {
         PointerAt(b, 5, 5);

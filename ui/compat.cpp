@@ -1,0 +1,114 @@
+#include "ui/compat.h"
+
+#include "ui/handles.h"
+
+#include <commctrl.h>
+
+namespace ui {
+
+namespace {
+
+// A function of an already loaded system library, or none.
+template <class F>
+F Lookup(const char* module, const char* name) {
+    HMODULE h = GetModuleHandleA(module);
+    return h ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(h, name))) : nullptr;
+}
+
+using TrackMouseEventFn = BOOL(WINAPI*)(TRACKMOUSEEVENT*);
+
+TrackMouseEventFn TrackMouseEventCall() {
+    static TrackMouseEventFn call = [] {
+        if (auto f = Lookup<TrackMouseEventFn>("user32.dll", "TrackMouseEvent")) return f;
+        return Lookup<TrackMouseEventFn>("comctl32.dll", "_TrackMouseEvent");
+    }();
+    return call;
+}
+
+}  // namespace
+
+bool IsWindows9x() {
+    static const bool windows9x = [] {
+        OSVERSIONINFOA info = {};
+        info.dwOSVersionInfoSize = sizeof info;
+        return GetVersionExA(&info) && info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+    }();
+    return windows9x;
+}
+
+void InitCommonControlsCompat() {
+    using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    if (auto init = Lookup<InitFn>("comctl32.dll", "InitCommonControlsEx")) {
+        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
+        init(&icc);
+    } else {
+        InitCommonControls();   // COMCTL32 4.00 registers every Windows 95 class at once
+    }
+}
+
+HWND RootWindow(HWND hwnd) {
+    using GetAncestorFn = HWND(WINAPI*)(HWND, UINT);
+    static GetAncestorFn getAncestor = Lookup<GetAncestorFn>("user32.dll", "GetAncestor");
+    return getAncestor ? getAncestor(hwnd, GA_ROOT) : RootWindowByParents(hwnd);
+}
+
+HWND RootWindowByParents(HWND hwnd) {
+    // A child's parent is its container; a top-level window's "parent" is its
+    // owner, where the walk must stop.
+    while (hwnd && (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) {
+        HWND parent = GetParent(hwnd);
+        if (!parent || parent == GetDesktopWindow()) break;
+        hwnd = parent;
+    }
+    return hwnd;
+}
+
+void TrackMouseLeave(HWND hwnd) {
+    if (TrackMouseEventFn track = TrackMouseEventCall()) {
+        TRACKMOUSEEVENT tme = {sizeof tme, TME_LEAVE, hwnd, 0};
+        track(&tme);
+    } else {
+        TrackMouseLeaveByTimer(hwnd);
+    }
+}
+
+void TrackMouseLeaveByTimer(HWND hwnd) { SetTimer(hwnd, kMouseLeaveTimer, 50, nullptr); }
+
+void MouseLeaveTimerTick(HWND hwnd) {
+    POINT pt;
+    GetCursorPos(&pt);
+    if (WindowFromPoint(pt) == hwnd) return;
+    KillTimer(hwnd, kMouseLeaveTimer);
+    SendMessageA(hwnd, WM_MOUSELEAVE, 0, 0);
+}
+
+void DrawTransparent(HDC dst, int x, int y, int w, int h, HDC src, int sw, int sh, COLORREF key) {
+    // A monochrome mask: white where the source has the key colour.
+    MemoryDC maskDC(dst);
+    BitmapHandle mask(CreateBitmap(sw, sh, 1, 1, nullptr));
+    SelectObjectScope selectMask(maskDC.get(), mask.get());
+    COLORREF oldBack = SetBkColor(src, key);
+    BitBlt(maskDC.get(), 0, 0, sw, sh, src, 0, 0, SRCCOPY);
+    SetBkColor(src, oldBack);
+
+    // The source with its key pixels made black, so that it can be ORed in.
+    MemoryDC imageDC(dst);
+    BitmapHandle image(CreateCompatibleBitmap(dst, sw, sh));
+    SelectObjectScope selectImage(imageDC.get(), image.get());
+    BitBlt(imageDC.get(), 0, 0, sw, sh, src, 0, 0, SRCCOPY);
+    SetBkColor(imageDC.get(), RGB(0, 0, 0));
+    SetTextColor(imageDC.get(), RGB(255, 255, 255));
+    BitBlt(imageDC.get(), 0, 0, sw, sh, maskDC.get(), 0, 0, SRCAND);
+
+    // The destination with holes (black) where the picture goes, then the picture.
+    COLORREF dstBack = SetBkColor(dst, RGB(255, 255, 255));
+    COLORREF dstText = SetTextColor(dst, RGB(0, 0, 0));
+    int oldMode = SetStretchBltMode(dst, COLORONCOLOR);
+    StretchBlt(dst, x, y, w, h, maskDC.get(), 0, 0, sw, sh, SRCAND);
+    StretchBlt(dst, x, y, w, h, imageDC.get(), 0, 0, sw, sh, SRCPAINT);
+    SetStretchBltMode(dst, oldMode);
+    SetTextColor(dst, dstText);
+    SetBkColor(dst, dstBack);
+}
+
+}  // namespace ui

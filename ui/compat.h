@@ -1,0 +1,42 @@
+// What differs between the Windows versions the programs run on, decided here.
+//
+// The programs must load on Windows 95 retail, so they import nothing that it
+// lacks. Calls that only later versions (or a later COMCTL32) export are
+// looked up once at run time, each with a fallback that does the same thing;
+// the fallbacks are public so that they can be tested where the real call
+// exists. Behaviour that depends on the version (keyboard blocking, for one)
+// asks IsWindows9x(), which is what GetVersionEx reports, never whether some
+// call happened to fail: Wine has every call, whatever version it poses as.
+#pragma once
+
+#include <windows.h>
+
+namespace ui {
+
+// True on Windows 95, 98 and Me (VER_PLATFORM_WIN32_WINDOWS); false on the NT family.
+bool IsWindows9x();
+
+// The common controls the forms use; InitCommonControlsEx where COMCTL32 has it.
+void InitCommonControlsCompat();
+
+// The top-level window that holds hwnd (GetAncestor with GA_ROOT, Windows 98).
+HWND RootWindow(HWND hwnd);
+HWND RootWindowByParents(HWND hwnd);
+
+// Asks for one WM_MOUSELEAVE when the pointer leaves hwnd (TrackMouseEvent,
+// Windows 98; _TrackMouseEvent of COMCTL32 4.70). Where neither exists, a
+// timer on hwnd watches the pointer: its ticks go to MouseLeaveTimerTick.
+void TrackMouseLeave(HWND hwnd);
+void TrackMouseLeaveByTimer(HWND hwnd);
+inline constexpr UINT_PTR kMouseLeaveTimer = 0x4D4C;   // 'ML'
+// Called for kMouseLeaveTimer ticks: once the pointer is outside hwnd the
+// timer stops and hwnd receives WM_MOUSELEAVE.
+void MouseLeaveTimerTick(HWND hwnd);
+
+// Copies the source rectangle (sw x sh at 0, 0 of src) to (x, y, w, h) of dst,
+// stretched, leaving the destination as it was wherever the source has the
+// colour key. Drawn through a mask, as TransparentBlt (MSIMG32, absent from
+// Windows 95) does it.
+void DrawTransparent(HDC dst, int x, int y, int w, int h, HDC src, int sw, int sh, COLORREF key);
+
+}  // namespace ui
