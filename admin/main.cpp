@@ -8,25 +8,30 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ui::Application& app = ui::Application::Instance();
-    app.Initialize();
-    app.SetTitle("Installation du Velmora");
-    app.helpFile = "Velmo95.hlp";
+    int exitCode = 1;   // when start-up itself failed
+    ui::Guarded([&] {
+        app.SetTitle("Installation du Velmora");
+        app.Initialize();
+        app.helpFile = "Velmo95.hlp";
 
-    // The long-lived forms, in this order: the profiles dialog's first-run
-    // work saves the default profile through the main window and the options.
-    quorvel::TMain main;
-    quorvel::TNomdossier nomdossier;
-    quorvel::TNouvracc nouvracc;
-    quorvel::TFOptions options;
-    main.Nomdossier = &nomdossier;
-    main.Nouvracc = &nouvracc;
-    main.FOptions = &options;
-    quorvel::TSelectUser selectUser(options, [&main](const std::string& folder) {
-        main.DossierBureau = folder;
-        main.SauveParametres();
+        // The long-lived forms, in this order: the profiles dialog's first-run
+        // work saves the default profile through the main window and the options.
+        quorvel::TMain main;
+        quorvel::TNomdossier nomdossier;
+        quorvel::TNouvracc nouvracc;
+        quorvel::TFOptions options;
+        main.Nomdossier = &nomdossier;
+        main.Nouvracc = &nouvracc;
+        main.FOptions = &options;
+        quorvel::TSelectUser selectUser(options, [&main](const std::string& folder) {
+            main.DossierBureau = folder;
+            main.SauveParametres();
+        });
+        main.SelectUser = &selectUser;
+
+        app.SetMainForm(&main);
+        exitCode = app.Run();
+        app.SetMainForm(nullptr);
     });
-    main.SelectUser = &selectUser;
-
-    app.SetMainForm(&main);
-    return app.Run();
+    return exitCode;
 }

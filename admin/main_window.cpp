@@ -84,7 +84,7 @@ TMain::TMain() {
     CreateList();
     CreateMenu();
     WireEvents();
-    FormCreate();
+    ui::Guarded([this] { FormCreate(); });
     FormResize();
 }
 

@@ -68,7 +68,7 @@ TSelectUser::TSelectUser(TFOptions& options, std::function<void(const std::strin
     FocusControl(ListBox1->Handle());
 
     MPDelTree1.Verbose = false;
-    FormCreate();
+    ui::Guarded([this] { FormCreate(); });
 }
 
 void TSelectUser::FormCreate() {

@@ -101,7 +101,7 @@ TTetro1::TTetro1(std::function<int(int)> random) : Jeu(clock_, random ? std::mov
                kWell.bottom - kWell.top + 8, style, true);
     SetFont(ui::MakeFont("MS Sans Serif", 11));
     CreateComponents();
-    FormCreate();
+    ui::Guarded([this] { FormCreate(); });
     Show();
 }
 

@@ -60,15 +60,17 @@ void Application::ProcessMessages() {
     }
 }
 
-bool Application::Dispatch(MSG& msg) {
-    HWND top = msg.hwnd ? RootWindow(msg.hwnd) : nullptr;
-    if (auto* form = dynamic_cast<Form*>(Window::FromHandle(top))) {
-        if (form->PreviewMessage(msg)) return true;
-        if (IsDialogMessageA(top, &msg)) return true;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-    return true;
+void Application::Dispatch(MSG& msg) {
+    // Key preview runs commands before any window procedure sees the key.
+    Guarded([&msg] {
+        HWND top = msg.hwnd ? RootWindow(msg.hwnd) : nullptr;
+        if (auto* form = dynamic_cast<Form*>(Window::FromHandle(top))) {
+            if (form->PreviewMessage(msg)) return;
+            if (IsDialogMessageA(top, &msg)) return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    });
 }
 
 void Application::Terminate(int exitCode) {
@@ -83,7 +85,7 @@ std::string Application::ErrorText(const std::string& message) {
 }
 
 void Application::HandleException(const std::exception& e) {
-    platform().messageBox(Handle(), ErrorText(e.what()), title_, MB_OK | MB_ICONSTOP);
+    ShowMessage(Handle(), ErrorText(e.what()), title_, MB_OK | MB_ICONSTOP);
 }
 
 bool Application::OnSysCommand(WPARAM command) {

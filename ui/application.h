@@ -7,6 +7,7 @@
 #include "ui/window.h"
 
 #include <exception>
+#include <stdexcept>
 #include <string>
 
 namespace ui {
@@ -41,16 +42,48 @@ public:
     // ends in a character that sorts above ".".
     static std::string ErrorText(const std::string& message);
 
+    // True while a modal dialog or message box of the program is open.
+    bool ModalOpen() const { return modalDepth_ > 0; }
+
 protected:
     bool OnSysCommand(WPARAM) override;
 
 private:
+    friend class ModalScope;
     Application() = default;
-    bool Dispatch(MSG& msg);
+    void Dispatch(MSG& msg);
 
     std::string title_;
     Form* mainForm_ = nullptr;
     bool terminated_ = false;
+    int modalDepth_ = 0;
 };
+
+// Counts a modal dialog or box as open for the scope's lifetime.
+class ModalScope {
+public:
+    ModalScope() { ++Application::Instance().modalDepth_; }
+    ~ModalScope() { --Application::Instance().modalDepth_; }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+};
+
+// Runs handler code under the general error handler: an exception that
+// leaves it is shown there and goes no further, so the program goes on.
+// Every way into handler code (window procedures, message pre-translation,
+// hooks, form creation and showing, start-up) comes through here. Answers
+// whether the code ran to its end.
+template <class F>
+bool Guarded(F&& handler) noexcept {
+    try {
+        handler();
+        return true;
+    } catch (const std::exception& e) {
+        Application::Instance().HandleException(e);
+    } catch (...) {
+        Application::Instance().HandleException(std::runtime_error("Erreur inattendue"));
+    }
+    return false;
+}
 
 }  // namespace ui

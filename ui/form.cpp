@@ -96,7 +96,8 @@ void Form::SetIcon(int resourceId) {
 }
 
 void Form::Show() {
-    FormShow();
+    // A failure while preparing the form is told, and the form still shows.
+    Guarded([this] { FormShow(); });
     ShowWindow(Handle(), SW_SHOW);
     if (activeControl_) SetFocus(activeControl_);
 }
@@ -116,22 +117,38 @@ void Form::Close() {
 }
 
 int Form::ShowModal() {
+    // Whatever happens in the loop, the windows come back enabled, the one
+    // that was active gets the activation back before the dialog hides (the
+    // system would give it to the dialog's owner, the application's hidden
+    // window), and the dialog stops counting as open.
+    struct Closing {
+        explicit Closing(Form& f) : form(f), previous(GetForegroundWindow()), disabled{f.Handle()} {}
+        Form& form;
+        HWND previous;
+        std::vector<HWND> disabled;
+        ModalScope open;
+        ~Closing() {
+            for (size_t i = 1; i < disabled.size(); ++i) EnableWindow(disabled[i], TRUE);
+            if (previous != form.Handle() && IsWindow(previous) && IsWindowVisible(previous) &&
+                GetForegroundWindow() == form.Handle())
+                SetForegroundWindow(previous);
+            form.Hide();
+            form.modal_ = false;
+        }
+    } closing(*this);
+
     modalResult = mrNone;
     modal_ = true;
     if (auto hook = platform().showModal) {
         Show();
         modalResult = hook(*this);
-    } else {
-        std::vector<HWND> disabled = {Handle()};
-        EnumThreadWindows(GetCurrentThreadId(), DisableOther, reinterpret_cast<LPARAM>(&disabled));
-        Show();
-        Application& app = Application::Instance();
-        while (modalResult == mrNone && app.HandleMessage()) {
-        }
-        for (size_t i = 1; i < disabled.size(); ++i) EnableWindow(disabled[i], TRUE);
+        return modalResult;
     }
-    Hide();
-    modal_ = false;
+    EnumThreadWindows(GetCurrentThreadId(), DisableOther, reinterpret_cast<LPARAM>(&closing.disabled));
+    Show();
+    Application& app = Application::Instance();
+    while (modalResult == mrNone && app.HandleMessage()) {
+    }
     return modalResult;
 }
 

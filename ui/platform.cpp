@@ -1,5 +1,7 @@
 #include "ui/platform.h"
 
+#include "ui/application.h"
+
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -59,6 +61,7 @@ Platform& platform() {
 }
 
 int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
+    ModalScope modal;
     return platform().messageBox(owner, text, caption, flags);
 }
 

@@ -65,7 +65,7 @@ private:
     Platform saved_;
 };
 
-// Convenience wrappers over the message-box seam.
+// A message box through the seam, counted as a modal box while it is open.
 int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags);
 
 // The folder part of this program's own path, with its final backslash.

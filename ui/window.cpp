@@ -7,8 +7,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <exception>
-#include <stdexcept>
 
 namespace ui {
 
@@ -121,7 +119,7 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         self->hwnd_ = nullptr;
         return DefWindowProcA(hwnd, msg, wp, lp);
     }
-    return self->Guarded(msg, wp, lp);
+    return self->GuardedDispatch(msg, wp, lp);
 }
 
 LRESULT CALLBACK Window::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -134,18 +132,13 @@ LRESULT CALLBACK Window::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         self->hwnd_ = nullptr;
         return CallWindowProcA(original, hwnd, msg, wp, lp);
     }
-    return self->Guarded(msg, wp, lp);
+    return self->GuardedDispatch(msg, wp, lp);
 }
 
-LRESULT Window::Guarded(UINT msg, WPARAM wp, LPARAM lp) {
-    try {
-        return Dispatch(msg, wp, lp);
-    } catch (const std::exception& e) {
-        Application::Instance().HandleException(e);
-    } catch (...) {
-        Application::Instance().HandleException(std::runtime_error("Erreur inattendue"));
-    }
-    return 0;
+LRESULT Window::GuardedDispatch(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT result = 0;
+    Guarded([&] { result = Dispatch(msg, wp, lp); });
+    return result;
 }
 
 LRESULT Window::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {

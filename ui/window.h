@@ -111,7 +111,7 @@ protected:
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT Guarded(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT GuardedDispatch(UINT msg, WPARAM wp, LPARAM lp);
     bool RouteMouse(UINT msg, WPARAM wp, LPARAM lp);
 
     HWND hwnd_ = nullptr;

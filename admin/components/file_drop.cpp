@@ -2,9 +2,6 @@
 
 #include "ui/application.h"
 
-#include <exception>
-#include <stdexcept>
-
 namespace quorvel {
 
 namespace {
@@ -65,13 +62,7 @@ LRESULT CALLBACK TFileDrop::HookProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     auto* self = static_cast<TFileDrop*>(GetPropA(hwnd, kComponentProp));
     auto previous = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kPreviousProp));
     if (msg == WM_DROPFILES && self) {
-        try {
-            self->HandleDrop(reinterpret_cast<HDROP>(wp));
-        } catch (const std::exception& e) {
-            ui::Application::Instance().HandleException(e);
-        } catch (...) {
-            ui::Application::Instance().HandleException(std::runtime_error("Erreur inattendue"));
-        }
+        ui::Guarded([&] { self->HandleDrop(reinterpret_cast<HDROP>(wp)); });
         return 0;
     }
     if (msg == WM_NCDESTROY) {

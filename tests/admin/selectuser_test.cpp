@@ -154,3 +154,14 @@ TEST_F(SelectUserTest, DeletingAsksFirstAndNeverTakesTheDefault) {
     EXPECT_EQ(dialog->ListBox1->Count(), 1);
     EXPECT_EQ(dialog->ListBox1->Item(0), ".default");
 }
+
+TEST_F(SelectUserTest, ASettingsFileThatCannotBeWrittenAtTheFirstStartIsToldAndTheProgramGoesOn) {
+    CreateDirectoryA(Profiles().c_str(), nullptr);
+    CreateDirectoryA((Profiles() + "\\.default.ini").c_str(), nullptr);   // where the file should go
+    auto dialog = Create();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Ne peut écrire dans " + Profiles() + "\\.default.ini.");
+    EXPECT_EQ(messages.shown[0].flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    EXPECT_TRUE(IsWindow(dialog->Handle()));
+    EXPECT_EQ(dialog->DossierProfils, Profiles());
+}

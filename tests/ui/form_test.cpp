@@ -61,6 +61,27 @@ TEST(Form, ShowModalRunsItsOwnLoopUntilAResult) {
     EXPECT_EQ(dialog.ShowModal(), ui::mrCancel);
 }
 
+TEST(Form, ClosingADialogGivesTheActivationBackToTheWindowBeforeIt) {
+    // As in the programs, the application's window shows (without a size) and owns every form:
+    // the system would give the activation to it.
+    ui::Application& app = ui::Application::Instance();
+    ShowWindow(app.Handle(), SW_SHOWNOACTIVATE);
+    Dialog main, dialog;
+    main.Show();
+    SetForegroundWindow(main.Handle());
+    testing_support::Pump(50);
+    ASSERT_EQ(GetActiveWindow(), main.Handle());
+    bool openWhileShown = false;
+    dialog.cancel->onClick = [&] { openWhileShown = app.ModalOpen(); };
+    PressLater(dialog.cancel->Handle(), 50);
+    EXPECT_EQ(dialog.ShowModal(), ui::mrCancel);
+    EXPECT_EQ(GetActiveWindow(), main.Handle()) << "the keys go to the window that had them";
+    EXPECT_TRUE(IsWindowEnabled(main.Handle()));
+    EXPECT_TRUE(openWhileShown);
+    EXPECT_FALSE(app.ModalOpen());
+    ShowWindow(app.Handle(), SW_HIDE);
+}
+
 TEST(Form, EscapePressesTheCancelButtonAndClosingCancels) {
     Dialog dialog;
     dialog.Show();
@@ -93,6 +114,41 @@ TEST(Application, TheGeneralErrorHandlerShowsAStopBoxTitledWithTheTitle) {
     EXPECT_EQ(messages.shown[0].text, "Accès refusé.");
     EXPECT_EQ(messages.shown[0].caption, "Titre");
     EXPECT_EQ(messages.shown[0].flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    EXPECT_TRUE(IsWindow(dialog.Handle())) << "the program goes on";
+}
+
+namespace {
+
+// Fails where a command that cannot read its shortcut would: while being
+// shown, and on a key that the form previews.
+class FailingDialog : public Dialog {
+public:
+    FailingDialog() { keyPreview = true; }
+
+protected:
+    void FormShow() override { throw std::runtime_error("Erreur en lecture."); }
+    bool FormKeyDown(WORD key, ui::ShiftState) override {
+        if (key == VK_RETURN) throw std::runtime_error("Lien non trouvé.");
+        return false;
+    }
+};
+
+}  // namespace
+
+TEST(Application, HandlerCodeOutsideWindowProceduresReachesTheGeneralErrorHandler) {
+    testing_support::MessageRecorder messages;
+    FailingDialog dialog;
+    dialog.Show();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Erreur en lecture.");
+    EXPECT_TRUE(IsWindowVisible(dialog.Handle())) << "the form shows all the same";
+
+    // Key preview runs in the message loop, before any window procedure.
+    PostMessageA(dialog.ok->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    testing_support::Pump(50);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].text, "Lien non trouvé.");
+    EXPECT_EQ(messages.shown[1].flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
     EXPECT_TRUE(IsWindow(dialog.Handle())) << "the program goes on";
 }
 
