@@ -18,7 +18,8 @@ std::string SettingsFileOf(const std::string& profilesFolder, const std::string&
 
 std::string ResolveProfileName(const std::optional<std::string>& userName,
                                const std::string& profilesFolder) {
-    std::string name = userName.value_or(kDefaultProfile);
+    // An empty name would make the profiles folder itself the desktop.
+    std::string name = userName && !userName->empty() ? *userName : kDefaultProfile;
     DWORD attributes = GetFileAttributesA(ProfileFolder(profilesFolder, name).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return kFallbackProfile;

@@ -1,5 +1,6 @@
 #include "shell/formatdisk.h"
 
+#include "ui/application.h"
 #include "ui/handles.h"
 #include "ui/platform.h"
 
@@ -37,6 +38,7 @@ bool TFormatDrive::DoFormat() {
         default: break;
     }
     auto drive = static_cast<UINT>(std::toupper(static_cast<unsigned char>(Drive)) - 'A');
+    ui::ModalScope modal;
     DWORD answer = ui::platform().formatDrive(OwnerHandle, drive, 0, static_cast<UINT>(DefaultAction));
     // The dialog answers 6 for success on some systems.
     lastResult_ = answer == 6 ? 0 : static_cast<int32_t>(answer);

@@ -1,7 +1,10 @@
 #include "shell/lockdown.h"
 
+#include "ui/application.h"
 #include "ui/compat.h"
 #include "ui/platform.h"
+
+#include <algorithm>
 
 namespace dovrane {
 
@@ -10,19 +13,27 @@ namespace {
 bool altHeld = false;
 bool ctrlHeld = false;
 bool blocking = false;
+std::vector<HWND> protectedWindows;
+
+bool IsKey(DWORD vk, DWORD generic, DWORD left, DWORD right) { return vk == generic || vk == left || vk == right; }
+
+// Whether the hook keeps a key event from the system.
+bool Swallows(const KBDLLHOOKSTRUCT& key) {
+    bool down = !(key.flags & LLKHF_UP);
+    if (IsKey(key.vkCode, VK_MENU, VK_LMENU, VK_RMENU)) altHeld = down;
+    if (IsKey(key.vkCode, VK_CONTROL, VK_LCONTROL, VK_RCONTROL)) ctrlHeld = down;
+    // Wine leaves LLKHF_ALTDOWN unset for synthesised input: ask the keyboard too.
+    bool alt = (key.flags & LLKHF_ALTDOWN) || GetAsyncKeyState(VK_MENU) < 0;
+    bool ctrl = GetAsyncKeyState(VK_CONTROL) < 0;
+    if (blocking && TaskKeyBlock::Blocks(key.vkCode, alt, ctrl)) return true;
+    return TaskKeyBlock::ClosesProtected(key.vkCode, alt, GetForegroundWindow());
+}
 
 LRESULT CALLBACK KeyboardHook(int code, WPARAM wp, LPARAM lp) {
-    if (code == HC_ACTION) {
-        const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lp);
-        bool down = !(key->flags & LLKHF_UP);
-        if (key->vkCode == VK_MENU || key->vkCode == VK_LMENU || key->vkCode == VK_RMENU) altHeld = down;
-        if (key->vkCode == VK_CONTROL || key->vkCode == VK_LCONTROL || key->vkCode == VK_RCONTROL) ctrlHeld = down;
-        // Wine leaves LLKHF_ALTDOWN unset for synthesised input: ask the keyboard too.
-        bool alt = (key->flags & LLKHF_ALTDOWN) || GetAsyncKeyState(VK_MENU) < 0;
-        bool ctrl = GetAsyncKeyState(VK_CONTROL) < 0;
-        if (blocking && TaskKeyBlock::Blocks(key->vkCode, alt, ctrl)) return 1;
-    }
-    return CallNextHookEx(nullptr, code, wp, lp);
+    bool swallow = false;
+    if (code == HC_ACTION)
+        ui::Guarded([&] { swallow = Swallows(*reinterpret_cast<const KBDLLHOOKSTRUCT*>(lp)); });
+    return swallow ? 1 : CallNextHookEx(nullptr, code, wp, lp);
 }
 
 }  // namespace
@@ -62,7 +73,16 @@ TaskKeyBlock::TaskKeyBlock() {
         hook_.reset(SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardHook, GetModuleHandleA(nullptr), 0));
 }
 
+TaskKeyBlock::~TaskKeyBlock() { protectedWindows.clear(); }
+
 bool TaskKeyBlock::Blocking() const { return blocking && hook_; }
+
+void TaskKeyBlock::Protect(std::vector<HWND> windows) { protectedWindows = std::move(windows); }
+
+bool TaskKeyBlock::ClosesProtected(DWORD vk, bool altDown, HWND foreground) {
+    return vk == VK_F4 && altDown && foreground &&
+           std::find(protectedWindows.begin(), protectedWindows.end(), foreground) != protectedWindows.end();
+}
 
 bool TaskKeyBlock::AltHeld() { return altHeld; }
 

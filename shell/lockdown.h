@@ -21,6 +21,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace dovrane {
 
 void SetScreenSaverRunning(bool running);
@@ -38,14 +40,27 @@ bool TaskbarRect(HWND tray, RECT& rect);
 // a window that has not the keyboard (the shell's never has it) cannot tell
 // otherwise, GetAsyncKeyState included, so under Wine it watches them on
 // every version, without blocking anything where the system is Windows 95/98.
+//
+// Where it watches, it also keeps Alt+F4 from the system windows that the
+// shell protects: Wine hands the keyboard to its taskbar when a program
+// closes, and Alt+F4 there would hide the taskbar with the tray icons, the
+// only ways out of the shell.
 class TaskKeyBlock {
 public:
     TaskKeyBlock();
+    ~TaskKeyBlock();
+    TaskKeyBlock(const TaskKeyBlock&) = delete;
+    TaskKeyBlock& operator=(const TaskKeyBlock&) = delete;
     bool Blocking() const;
     static bool AltHeld();
     static bool CtrlHeld();
     // Whether a key event is one that the block swallows.
     static bool Blocks(DWORD vk, bool altDown, bool ctrlDown);
+
+    // The windows that no Alt+F4 may close while the block lives.
+    void Protect(std::vector<HWND> windows);
+    // Whether a key event is Alt+F4 on a protected window in front.
+    static bool ClosesProtected(DWORD vk, bool altDown, HWND foreground);
 
 private:
     ui::HookHandle hook_;

@@ -8,9 +8,9 @@ namespace {
 
 // Component      Kind        Rectangle          Caption        Hint
 // Label1         label       7, 3               "Mot de passe"
-// MDP            masked edit 7, 16, 153 x 23                   "1 à 10 caractères"
-// BitBtn1        button      7, 44, 65 x 25     "&Ok"          "Validation du mot de passe"
-// BitBtn2        button      95, 44, 65 x 25    "&Annuler"     "Annulation de la saisie"
+// MDP            masked edit 7, 16, 153 x 23                   "1 à 10 caractères", shown
+// BitBtn1        button      7, 44, 65 x 25     "&Ok"          "Validation du mot de passe", not shown
+// BitBtn2        button      95, 44, 65 x 25    "&Annuler"     "Annulation de la saisie", not shown
 constexpr RECT kLabel1 = ui::Bounds(7, 3, 80, 13);
 constexpr RECT kMDP = ui::Bounds(7, 16, 153, 23);
 constexpr RECT kBitBtn1 = ui::Bounds(7, 44, 65, 25);
@@ -39,12 +39,10 @@ TFMDP::TFMDP() {
     // Not the default button: Enter in the field validates nothing.
     BitBtn1 = std::make_unique<ui::BitButton>(*this, kBitBtn1, "&Ok", IDI_GLYPH_OK);
     BitBtn1->modalResult = ui::mrOk;
-    AddHint(BitBtn1->Handle(), "Validation du mot de passe");
 
     BitBtn2 = std::make_unique<ui::Button>(*this, kBitBtn2, "&Annuler");
     BitBtn2->modalResult = ui::mrCancel;
     cancelButton = BitBtn2->Handle();
-    AddHint(BitBtn2->Handle(), "Annulation de la saisie");
 
     FocusControl(MDP->Handle());
 }

@@ -121,6 +121,7 @@ private:
     void CreateTrayIcons();
     void WireEvents();
     void RetireTrayIcon(std::unique_ptr<TTBICON>& icon);
+    void RunTrayCommand(void (TVantrel95::*command)());
     bool SingleInstance();
     void ReadPassword();
     void CreateGrid();

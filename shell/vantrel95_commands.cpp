@@ -26,6 +26,11 @@ void TVantrel95::RetireTrayIcon(std::unique_ptr<TTBICON>& icon) {
     retiredIcons_.push_back(std::move(icon));
 }
 
+void TVantrel95::RunTrayCommand(void (TVantrel95::*command)()) {
+    // A dialog or question that is open blocks further commands until it closes.
+    if (!ui::Application::Instance().ModalOpen()) (this->*command)();
+}
+
 void TVantrel95::TBIconDechargeLeftBtnDblClick() {
     FitToTaskbar();
     auto dialog = std::make_unique<TFMDP>();
@@ -55,8 +60,7 @@ void TVantrel95::TBIconDechargeLeftBtnDblClick() {
 void TVantrel95::TBIconQuitLeftBtnDblClick() {
     ShowWindow(TrayWnd, SW_HIDE);
     ui::Application& app = ui::Application::Instance();
-    if (ui::platform().messageBox(Handle(), "Voulez-vous quitter Windows", app.Title(),
-                                  MB_YESNO | MB_ICONQUESTION) == IDYES) {
+    if (ui::ShowMessage(Handle(), "Voulez-vous quitter Windows", app.Title(), MB_YESNO | MB_ICONQUESTION) == IDYES) {
         CloseAllowed = true;
         RetireTrayIcon(TBIconQuit);
         RetireTrayIcon(TBIconDecharge);

@@ -6,7 +6,50 @@
 #include "shell/system_icons.h"
 #include "ui/platform.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace dovrane {
+
+namespace {
+
+// A colour of the settings file. A value that is no RGB colour (a negative
+// one draws nothing at all) gives the default.
+COLORREF ReadColor(const velmora::SettingsFile& settings, const velmora::SettingKey& key, COLORREF fallback) {
+    int value = settings.ReadInteger(key, static_cast<int>(fallback));
+    return value >= 0 && value <= 0xFFFFFF ? static_cast<COLORREF>(value) : fallback;
+}
+
+// Whether a Windows bitmap file holds every pixel that its header promises.
+// The system loads a truncated file as a picture that is black where the
+// bytes are missing, and a header that lies about the size makes it ask for
+// memory that the file never fills.
+bool WholeBitmapFile(const std::string& path) {
+    HANDLE opened = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) return false;
+    ui::KernelHandle file(opened);
+    BITMAPFILEHEADER head = {};
+    BITMAPINFOHEADER info = {};
+    DWORD read = 0, size = GetFileSize(file.get(), nullptr);
+    if (!ReadFile(file.get(), &head, sizeof head, &read, nullptr) || read != sizeof head) return false;
+    if (!ReadFile(file.get(), &info, sizeof info, &read, nullptr)) return false;
+    int64_t width = 0, height = 0, bits = 0, pixels = 0;
+    if (read >= sizeof(BITMAPCOREHEADER) && info.biSize == sizeof(BITMAPCOREHEADER)) {
+        BITMAPCOREHEADER core;
+        std::memcpy(&core, &info, sizeof core);
+        width = core.bcWidth, height = core.bcHeight, bits = core.bcBitCount;
+    } else if (read == sizeof info && info.biSize >= sizeof info) {
+        width = info.biWidth, height = info.biHeight < 0 ? -int64_t(info.biHeight) : info.biHeight;
+        bits = info.biBitCount;
+        // Compressed pixels say their own size.
+        if (info.biCompression != BI_RGB && info.biCompression != BI_BITFIELDS) pixels = info.biSizeImage;
+    }
+    if (pixels == 0) pixels = (width * bits + 31) / 32 * 4 * height;
+    return head.bfType == 0x4D42 && width > 0 && height > 0 && bits > 0 &&
+           int64_t(head.bfOffBits) + pixels <= int64_t(size);
+}
+
+}  // namespace
 
 void TVantrel95::LoadProfile() {
     std::string windowsDir = ui::platform().windowsDir();
@@ -19,16 +62,16 @@ void TVantrel95::LoadProfile() {
     SetText("Bureau de : " + ProfileName);
 
     velmora::SettingsFile settings(velmora::SettingsFileOf(profiles, ProfileName));
-    SetColor(static_cast<COLORREF>(settings.ReadInteger(velmora::kBackColor, static_cast<int>(Color()))));
+    SetColor(ReadColor(settings, velmora::kBackColor, Color()));
     BackImageName = settings.ReadString(velmora::kBackImage, "");
     BackBitmap.reset();
-    if (!BackImageName.empty())
+    if (!BackImageName.empty() && WholeBitmapFile(BackImageName))
         BackBitmap.reset(static_cast<HBITMAP>(
             LoadImageA(nullptr, BackImageName.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
     CloseAllowed = false;
 
-    auto fontColor = static_cast<COLORREF>(settings.ReadInteger(velmora::kTextColor, velmora::kWhite));
-    auto backColor = static_cast<COLORREF>(settings.ReadInteger(velmora::kTextBackColor, velmora::kTeal));
+    COLORREF fontColor = ReadColor(settings, velmora::kTextColor, velmora::kWhite);
+    COLORREF backColor = ReadColor(settings, velmora::kTextBackColor, velmora::kTeal);
     bool transparent = settings.ReadInteger({"Text", "transparent"}, 1) == 1;
     for (auto& label : lb) {
         label->SetFontColor(fontColor);

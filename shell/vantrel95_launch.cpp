@@ -49,7 +49,7 @@ void TVantrel95::LaunchSlot(int i) {
 }
 
 void TVantrel95::ShowAccessError() {
-    ui::platform().messageBox(Handle(), "Accès impossible...", ui::Application::Instance().Title(), MB_OK);
+    ui::ShowMessage(Handle(), "Accès impossible...", ui::Application::Instance().Title(), MB_OK);
 }
 
 void TVantrel95::ic0MouseUp(ui::MouseButton button, int x, int y) {

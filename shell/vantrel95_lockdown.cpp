@@ -56,6 +56,7 @@ void TVantrel95::Timer2Timer() {
 
     FitToTaskbar();
     Timer2.SetEnabled(false);
+    if (keyBlock_) keyBlock_->Protect({TrayWnd, DesktopWnd, ProgmanWnd});
     LoadProfile();
     TBIconDecharge->SetActive(UnloadIconWanted);
     if (ExitAllowed) TBIconQuit->SetActive(true);
@@ -64,10 +65,15 @@ void TVantrel95::Timer2Timer() {
 }
 
 void TVantrel95::Timer1Timer() {
-    if (HWND own = ui::Application::Instance().Handle(); IsWindowVisible(own)) ShowWindow(own, SW_HIDE);
+    ui::Application& app = ui::Application::Instance();
+    if (HWND own = app.Handle(); IsWindowVisible(own)) ShowWindow(own, SW_HIDE);
     FitToTaskbar();
     // A taskbar that lays itself out again shows its start button again.
     if (StartButtonWnd && IsWindowVisible(StartButtonWnd)) ShowWindowAsync(StartButtonWnd, SW_HIDE);
+    // The taskbar carries the only ways out: once the desktop is loaded it
+    // shows, but while the shut-down question has it hidden.
+    if (HideSteps == 0 && TrayWnd && !app.ModalOpen() && !IsWindowVisible(TrayWnd))
+        ShowWindow(TrayWnd, SW_SHOWNA);
 }
 
 bool TVantrel95::OnMouseActivate(LRESULT& result) {

@@ -39,7 +39,7 @@ TVantrel95::TVantrel95() {
     FD1->AllowHD = true;
     CreateTrayIcons();
     WireEvents();
-    FormCreate();
+    ui::Guarded([this] { FormCreate(); });
 }
 
 TVantrel95::~TVantrel95() = default;
@@ -72,9 +72,9 @@ void TVantrel95::WireEvents() {
     Copiededisquettes1->onClick = [this] { Copiededisquettes1Click(); };
     Timer1.onTimer = [this] { Timer1Timer(); };
     Timer2.onTimer = [this] { Timer2Timer(); };
-    TBIconDecharge->OnDblClick = [this](TTBICON&) { TBIconDechargeLeftBtnDblClick(); };
-    TBIconQuit->OnDblClick = [this](TTBICON&) { TBIconQuitLeftBtnDblClick(); };
-    TBIconInfo->OnDblClick = [this](TTBICON&) { TBIconInfoDblClick(); };
+    TBIconDecharge->OnDblClick = [this](TTBICON&) { RunTrayCommand(&TVantrel95::TBIconDechargeLeftBtnDblClick); };
+    TBIconQuit->OnDblClick = [this](TTBICON&) { RunTrayCommand(&TVantrel95::TBIconQuitLeftBtnDblClick); };
+    TBIconInfo->OnDblClick = [this](TTBICON&) { RunTrayCommand(&TVantrel95::TBIconInfoDblClick); };
 }
 
 void TVantrel95::FormCreate() {
@@ -100,12 +100,22 @@ void TVantrel95::ReadPassword() {
     auto key = velmora::RegistryKey::OpenReadOnly(HKEY_CURRENT_USER, velmora::kVendorKey);
     if (key.IsOpen()) {
         // Value names compare without case: the shell asks for "PassWord".
-        StoredPassword = key.ReadString("PassWord").value_or("");
-        return;
+        // An absent value reads as empty; one that no typed password can
+        // match (not text, or longer than the field) would leave nothing to
+        // unload the shell with: that installation is as broken as one
+        // without the key.
+        auto value = key.ReadString("PassWord");
+        if (!value && !key.HasValue("PassWord")) value = "";
+        if (value && value->size() <= velmora::kPasswordLength) {
+            StoredPassword = *value;
+            return;
+        }
     }
     ui::Application& app = ui::Application::Instance();
-    ui::platform().messageBox(Handle(), "Installez le programme avant d'activer ce fichier...",
-                              app.Title(), MB_OK);
+    ui::ShowMessage(Handle(), "Installez le programme avant d'activer ce fichier...", app.Title(), MB_OK);
+    // The program ends without locking anything.
+    keyBlock_.reset();
+    SetScreenSaverRunning(false);
     app.Terminate();
 }
 

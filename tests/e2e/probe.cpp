@@ -8,7 +8,9 @@
 //                                              hidden (whether the taskbar itself shows or not)
 //   E2EProbe double-click X Y                  a real double-click at a screen point
 //   E2EProbe type TEXT                         real key presses of letters and digits
-//   E2EProbe keys-alt LETTER                   Alt+LETTER
+//   E2EProbe keys-alt LETTER|f4                Alt+LETTER, or Alt+F4
+//   E2EProbe foreground                        prints the class of the window in front
+//   E2EProbe activate CLASS TITLE              brings the window to the front, with the keyboard
 //   E2EProbe enter                             the Enter key
 //   E2EProbe key tab|insert|enter              one key
 //   E2EProbe text TEXT                         any characters, typed as they are
@@ -102,7 +104,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "keys-alt" && argc == 3) {
-        WORD vk = static_cast<WORD>(std::toupper(static_cast<unsigned char>(argv[2][0])));
+        WORD vk = std::string(argv[2]) == "f4" ? VK_F4 : static_cast<WORD>(std::toupper(static_cast<unsigned char>(argv[2][0])));
         Send({Key(VK_MENU, false), Key(vk, false), Key(vk, true), Key(VK_MENU, true)});
         return 0;
     }
@@ -154,6 +156,18 @@ int main(int argc, char** argv) {
                 count += GetPixel(screen, x, y) != RGB(255, 255, 255);
         ReleaseDC(nullptr, screen);
         std::printf("%d\n", count);
+        return 0;
+    }
+    if (command == "activate" && argc == 4) {
+        HWND w = Find(argv[2], argv[3]);
+        if (w) SetForegroundWindow(w);
+        Sleep(200);
+        return w ? 0 : 1;
+    }
+    if (command == "foreground") {
+        char cls[128] = "";
+        GetClassNameA(GetForegroundWindow(), cls, sizeof cls);
+        std::printf("%s\n", cls);
         return 0;
     }
     if (command == "enter") {

@@ -3,7 +3,8 @@
 # Dovrane starts on a profile with one shortcut, hides the start button and
 # shows its icons; a real double-click on the icon starts the text editor; a
 # real double-click on the unload tray icon, the password typed and Alt+O
-# give the system desktop back and remove the shell's start-up entries.
+# give the system desktop back and remove the shell's start-up entries. The
+# taskbar stays whatever closes it.
 # Screenshots of each stage go to BUILD/e2e/shell/.
 #   shell_e2e.sh BUILD
 . "$(dirname "$0")/e2e_common.sh" shell "$1"
@@ -29,9 +30,21 @@ shot 2-started
 probe close Notepad -
 probe wait-gone Notepad - 10
 
-# Ctrl+Alt clicks on the background hide and show the unload icon.
+# Wine may hand the keyboard to its taskbar when a program closes. Alt+F4 there
+# must not take the taskbar and its tray icons, the only ways out, away; a
+# close that comes another way is undone.
 tray() { probe inked 900 750 1024 768 | tr -d '\r'; }   # how much of the tray is drawn
 before=$(tray)
+probe activate Shell_TrayWnd - || fail "no taskbar"
+probe keys-alt f4
+sleep 1
+probe visible Shell_TrayWnd - || fail "Alt+F4 took the taskbar away"
+probe close Shell_TrayWnd -
+sleep 1
+probe visible Shell_TrayWnd - || fail "a closed taskbar did not come back"
+[ "$(tray)" = "$before" ] || fail "the tray icons did not come back with the taskbar"
+
+# Ctrl+Alt clicks on the background hide and show the unload icon.
 probe ctrl-alt-click left 600 300
 sleep 1
 hidden=$(tray)

@@ -102,6 +102,10 @@ TEST_F(CommandsTest, ThePasswordFieldTakesTenLettersOrDigitsAndEnterValidatesNot
     testing_support::Pump(50);
     EXPECT_EQ(dialog.modalResult, ui::mrNone);
     EXPECT_EQ(dialog.Text(), "Déchargement");
+    HWND tips = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr);
+    while (tips && GetWindow(tips, GW_OWNER) != dialog.Handle()) tips = FindWindowExA(nullptr, tips, TOOLTIPS_CLASSA, nullptr);
+    ASSERT_TRUE(tips);
+    EXPECT_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 1) << "only the field shows its hint";
     RECT client = dialog.ClientRect();
     EXPECT_EQ(client.right, 166);
     EXPECT_EQ(client.bottom, 71);
@@ -115,6 +119,7 @@ TEST_F(CommandsTest, ShutDownAnsweredNoShowsTheTaskbarAgain) {
     ui::platform().messageBox = [&](HWND, const std::string& text, const std::string&, UINT flags) {
         EXPECT_EQ(text, "Voulez-vous quitter Windows");
         EXPECT_EQ(flags & 0xF, static_cast<UINT>(MB_YESNO));
+        shell->Timer1Timer();   // which shows a taskbar hidden behind the shell's back, but not this one
         hiddenDuringQuestion = !IsWindowVisible(fakeTray);
         return IDNO;
     };
@@ -124,6 +129,30 @@ TEST_F(CommandsTest, ShutDownAnsweredNoShowsTheTaskbarAgain) {
     EXPECT_TRUE(sessionRequests.empty());
     EXPECT_TRUE(RunEntry());
     EXPECT_FALSE(shell->CloseAllowed);
+}
+
+TEST_F(CommandsTest, TrayCommandsWaitWhileADialogIsOpen) {
+    auto doubleClick = [](TTBICON& icon) { SendMessageA(icon.Handle(), kTrayCallbackMessage, 0, WM_LBUTTONDBLCLK); };
+    int dialogs = 0;
+    ui::platform().showModal = [&](ui::Form&) {
+        ++dialogs;
+        for (TTBICON* icon : {shell->TBIconDecharge.get(), shell->TBIconQuit.get(), shell->TBIconInfo.get()})
+            doubleClick(*icon);
+        return ui::mrCancel;
+    };
+    doubleClick(*shell->TBIconDecharge);
+    EXPECT_EQ(dialogs, 1) << "no second password dialog";
+    EXPECT_TRUE(messages.shown.empty()) << "no shut-down question over it";
+    EXPECT_TRUE(sessionRequests.empty()) << "no new session from inside it";
+
+    ui::platform().messageBox = [&](HWND, const std::string&, const std::string&, UINT) {
+        doubleClick(*shell->TBIconDecharge);
+        return IDNO;
+    };
+    doubleClick(*shell->TBIconQuit);
+    EXPECT_EQ(dialogs, 1) << "nor a password dialog over the shut-down question";
+    doubleClick(*shell->TBIconDecharge);
+    EXPECT_EQ(dialogs, 2) << "once they are closed, the commands run again";
 }
 
 TEST_F(CommandsTest, ShutDownRemovesTheEntriesBeforeAsking) {

@@ -121,6 +121,11 @@ TEST_F(ShellTest, AUserWithoutAFolderGetsTheDefaultProfile) {
     again = MakeShell();
     again->LoadProfile();
     EXPECT_EQ(again->ProfileName, ".default") << "no user name: the default profile by its own name";
+    user = "";
+    again.reset();
+    again = MakeShell();
+    again->LoadProfile();
+    EXPECT_EQ(again->ProfileName, ".default") << "an empty name is no name, not the profiles folder";
 }
 
 TEST_F(ShellTest, WithoutSettingsTheDefaultsApply) {
@@ -138,6 +143,16 @@ TEST_F(ShellTest, WithoutSettingsTheDefaultsApply) {
         EXPECT_TRUE(label->Transparent());
     }
     EXPECT_FALSE(shell->BackBitmap);
+}
+
+TEST_F(ShellTest, ColoursThatAreNoColoursGiveTheDefaults) {
+    MakeProfile("marc");
+    Settings("marc", "[BackGround]\r\nColor=-1\r\n[Text]\r\nColor=-16777216\r\nBackGround=$7F000000\r\n");
+    auto shell = MakeShell();
+    shell->LoadProfile();
+    EXPECT_EQ(shell->Color(), velmora::kTeal);
+    EXPECT_EQ(shell->lb[1]->FontColor(), velmora::kWhite) << "the labels stay readable";
+    EXPECT_EQ(shell->lb[1]->Color(), velmora::kTeal);
 }
 
 TEST_F(ShellTest, SettingsGiveColoursFlagsAndDriveA) {
@@ -218,11 +233,17 @@ TEST_F(ShellTest, TheBackgroundPictureIsTiledNeverStretched) {
     ReleaseDC(nullptr, screen);
 }
 
-TEST_F(ShellTest, APictureThatIsNoBitmapIsIgnored) {
+TEST_F(ShellTest, APictureThatIsNoWholeBitmapIsIgnored) {
     MakeProfile("marc");
-    Settings("marc", "[BackGround]\r\nImage=" + windows.WriteFile("faux.bmp", "pas une image") + "\r\n");
-    auto shell = MakeShell();
-    shell->LoadProfile();
-    EXPECT_FALSE(shell->BackBitmap);
+    std::string whole = testing_support::ReadFile(WriteMarkedBitmap(windows));
+    std::string lying = whole;
+    lying[18] = '\x7F';   // a width of 127 pixels, in a file made for 100
+    for (const std::string& bytes : {std::string("pas une image"), whole.substr(0, whole.size() - 1), lying}) {
+        Settings("marc", "[BackGround]\r\nImage=" + windows.WriteFile("faux.bmp", bytes) + "\r\n");
+        auto shell = MakeShell();
+        shell->LoadProfile();
+        EXPECT_FALSE(shell->BackBitmap) << "the desktop keeps its colour rather than black: " << bytes.size();
+        EXPECT_EQ(shell->Color(), velmora::kTeal);
+    }
     EXPECT_TRUE(messages.shown.empty());
 }

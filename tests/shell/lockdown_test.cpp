@@ -62,6 +62,15 @@ TEST_F(ShellTest, TheHidingSequenceRetriesUntilEverySystemWindowIsHidden) {
     DestroyWindow(desktop);
 }
 
+TEST_F(ShellTest, ATaskbarHiddenBehindTheShellsBackComesBackWithinATick) {
+    MakeProfile("marc");
+    auto shell = MakeShell();
+    LoadThroughHidingSequence(*shell);
+    ShowWindow(fakeTray, SW_HIDE);   // as Alt+F4 does to Wine's taskbar
+    shell->Timer1Timer();
+    EXPECT_TRUE(IsWindowVisible(fakeTray)) << "it carries the only ways out";
+}
+
 TEST_F(ShellTest, TheProfileDecidesWhichTrayIconsShow) {
     MakeProfile("marc");
     Settings("marc", "[Taskbar]\r\nvisible=0\r\n[Windows]\r\nExit=0\r\nSession=0\r\n");
@@ -140,6 +149,29 @@ void Press(std::initializer_list<WORD> keys) {
 }
 
 }  // namespace
+
+TEST(TaskKeys, AltF4NeverClosesAProtectedSystemWindow) {
+    if (ui::IsWindows9x() && !RunningOnWine()) GTEST_SKIP() << "no keyboard hook on Windows 95/98";
+    auto window = [] {
+        HWND w = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr,
+                                 nullptr);
+        SetForegroundWindow(w);
+        testing_support::Pump(50);
+        return w;
+    };
+    TaskKeyBlock block;
+    HWND other = window();
+    Press({VK_MENU, VK_F4});
+    testing_support::Pump(100);
+    ASSERT_FALSE(IsWindow(other)) << "Alt+F4 closes what is not protected";
+
+    HWND taskbar = window();
+    block.Protect({taskbar});
+    Press({VK_MENU, VK_F4});
+    testing_support::Pump(100);
+    EXPECT_TRUE(IsWindow(taskbar) && IsWindowVisible(taskbar));
+    DestroyWindow(taskbar);
+}
 
 TEST(TaskKeys, CtrlEscNeverReachesTheSystemWhileTheBlockLives) {
     // Hooks installed later are asked first: the watch sees what the block lets through.

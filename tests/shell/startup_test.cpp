@@ -1,5 +1,7 @@
 #include "tests/shell/shell_fixture.h"
 
+#include <functional>
+
 using namespace dovrane;
 using shell_testing::ShellTest;
 
@@ -17,23 +19,44 @@ TEST_F(ShellTest, ASecondShellEndsSilently) {
 TEST_F(ShellTest, ThePasswordIsReadAtCreation) {
     EXPECT_EQ(MakeShell()->StoredPassword, "abc       ");
     velmora::RegistryKey::Open(HKEY_CURRENT_USER, velmora::kVendorKey).DeleteValue(velmora::kPasswordValue);
-    EXPECT_EQ(MakeShell()->StoredPassword, "") << "an absent value reads as empty";
-    velmora::RegistryKey::Open(HKEY_CURRENT_USER, velmora::kVendorKey).WriteDword(velmora::kPasswordValue, 1234);
     auto shell = MakeShell();
-    EXPECT_EQ(shell->StoredPassword, "") << "a value of the wrong type matches no typed password";
+    EXPECT_EQ(shell->StoredPassword, "") << "an absent value reads as empty";
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(shell->HideSteps, static_cast<unsigned>(hsAll));
 }
 
-TEST_F(ShellTest, WithoutTheVendorKeyTheShellTellsAndEnds) {
-    HKEY key;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "SoftWare\\ZAFO", 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
-    RegDeleteKeyA(key, "Dovrane");
-    RegCloseKey(key);
-    auto shell = MakeShell();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Installez le programme avant d'activer ce fichier...");
-    EXPECT_EQ(TakeQuit(), 0) << "the program ends at the first turn of its message loop";
+namespace {
+
+bool ScreenSaverRunning() {
+    BOOL running = FALSE;
+    SystemParametersInfoA(0x0072 /* SPI_GETSCREENSAVERRUNNING */, 0, &running, 0);
+    return running;
+}
+
+}  // namespace
+
+TEST_F(ShellTest, ABrokenInstallationIsToldAndLocksNothing) {
+    auto vendor = [] { return velmora::RegistryKey::Open(HKEY_CURRENT_USER, velmora::kVendorKey); };
+    // A password that no typed one can match would leave nothing to unload the shell with.
+    std::vector<std::function<void()>> breakages = {
+        [&] { vendor().WriteDword(velmora::kPasswordValue, 1234); },
+        [&] { vendor().WriteString(velmora::kPasswordValue, "abcdefghijk"); },
+        [] {
+            HKEY key;
+            ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "SoftWare\\ZAFO", 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+            RegDeleteKeyA(key, "Dovrane");
+            RegCloseKey(key);
+        },
+    };
+    for (auto& breakage : breakages) {
+        breakage();
+        messages.shown.clear();
+        auto shell = MakeShell();
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text, "Installez le programme avant d'activer ce fichier...");
+        EXPECT_EQ(TakeQuit(), 0) << "the program ends at the first turn of its message loop";
+        EXPECT_FALSE(ScreenSaverRunning()) << "the keys are not left blocked";
+    }
 }
 
 TEST_F(ShellTest, FirstShowingWaitsOffScreenForTheLogOnDialog) {
