@@ -41,7 +41,9 @@ wine "$build/tests/list_bench.exe" ${BENCH_LIST_ARGS:-}
 seconds=${BENCH_IDLE_SECONDS:-60}
 wine "$build/Dovrane.exe" >/dev/null 2>&1 &
 sleep 5
-pid=$(pgrep -f 'Dovrane.exe' | head -1)
+# This build's shell, not one that another checkout runs on the same machine.
+exe=$(winepath -w "$build/Dovrane.exe")
+pid=$(pgrep -af 'Dovrane.exe' | grep -iF "$exe" | head -1 | cut -d' ' -f1)
 ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
 t0=$(ticks); sleep "$seconds"; t1=$(ticks)
 hz=$(getconf CLK_TCK)

@@ -53,15 +53,13 @@ HWND FindProgramManager() {
     return RunningOnWine() ? ui::platform().desktopWindow() : nullptr;
 }
 
-bool TaskbarRect(HWND tray, RECT& r) {
-    if (!GetWindowRect(tray, &r) || IsRectEmpty(&r)) return false;
+RECT Windows95TaskbarRect(RECT r, int sw, int sh) {
     const int overhang = 2;
-    int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
     if (r.left == 0) r.left = -overhang;
     if (r.top == 0) r.top = -overhang;
     if (r.right == sw) r.right = sw + overhang;
     if (r.bottom == sh) r.bottom = sh + overhang;
-    return true;
+    return r;
 }
 
 TaskKeyBlock::TaskKeyBlock() {

@@ -31,9 +31,9 @@ bool RunningOnWine();
 // The window that holds the system's desktop icons, or none yet.
 HWND FindProgramManager();
 
-// The taskbar's rectangle as Windows 95 reports it; false while the window
-// has no size (Wine without a virtual desktop has an empty one).
-bool TaskbarRect(HWND tray, RECT& rect);
+// The taskbar's rectangle as Windows 95 reports it, from the one that the
+// system gives on a screen of the given size.
+RECT Windows95TaskbarRect(RECT rect, int screenWidth, int screenHeight);
 
 // Swallows the task-switching keys while it exists, on the NT family. Since
 // it sees every key, it also tells whether Ctrl and Alt are held: under Wine,

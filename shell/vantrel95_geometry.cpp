@@ -66,13 +66,18 @@ RECT FitAroundTaskbar(const RECT& t, int sw, int sh) {
 }
 
 void TVantrel95::FitToTaskbar() {
-    int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-    RECT taskbar;
-    // Before the taskbar is known the window keeps the whole screen.
-    RECT r = TrayWnd && TaskbarRect(TrayWnd, taskbar) ? FitAroundTaskbar(taskbar, sw, sh)
-                                                      : RECT{0, 0, sw, sh};
-    RECT now;
+    // Before the taskbar is known, or while it has no size (Wine without a
+    // virtual desktop has an empty one), the window keeps the whole screen.
+    RECT taskbar = {}, now = {};
+    bool known = TrayWnd && GetWindowRect(TrayWnd, &taskbar) && !IsRectEmpty(&taskbar);
     GetWindowRect(Handle(), &now);
+    // Nothing moved since the last fit: nothing to measure again. (The
+    // taskbar touches the screen's edges, so a new screen size moves it too.)
+    if (known && EqualRect(&taskbar, &fittedTaskbar_) && EqualRect(&now, &fittedWindow_)) return;
+    int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    RECT r = known ? FitAroundTaskbar(Windows95TaskbarRect(taskbar, sw, sh), sw, sh) : RECT{0, 0, sw, sh};
+    fittedTaskbar_ = taskbar;
+    fittedWindow_ = r;
     if (EqualRect(&now, &r)) return;
     SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);

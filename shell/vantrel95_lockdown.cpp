@@ -13,6 +13,9 @@ namespace {
 // A window counts as found when its handle, as a signed number, is positive.
 bool Found(HWND hwnd) { return reinterpret_cast<LONG_PTR>(hwnd) > 0; }
 
+// A window's own visibility, whatever its parent's.
+bool Shown(HWND hwnd) { return GetWindowLongA(hwnd, GWL_STYLE) & WS_VISIBLE; }
+
 }  // namespace
 
 void TVantrel95::Timer2Timer() {
@@ -69,11 +72,10 @@ void TVantrel95::Timer1Timer() {
     if (HWND own = app.Handle(); IsWindowVisible(own)) ShowWindow(own, SW_HIDE);
     FitToTaskbar();
     // A taskbar that lays itself out again shows its start button again.
-    if (StartButtonWnd && IsWindowVisible(StartButtonWnd)) ShowWindowAsync(StartButtonWnd, SW_HIDE);
+    if (StartButtonWnd && Shown(StartButtonWnd)) ShowWindowAsync(StartButtonWnd, SW_HIDE);
     // The taskbar carries the only ways out: once the desktop is loaded it
     // shows, but while the shut-down question has it hidden.
-    if (HideSteps == 0 && TrayWnd && !app.ModalOpen() && !IsWindowVisible(TrayWnd))
-        ShowWindow(TrayWnd, SW_SHOWNA);
+    if (HideSteps == 0 && TrayWnd && !app.ModalOpen() && !Shown(TrayWnd)) ShowWindow(TrayWnd, SW_SHOWNA);
 }
 
 bool TVantrel95::OnMouseActivate(LRESULT& result) {

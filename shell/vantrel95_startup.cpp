@@ -131,6 +131,8 @@ void TVantrel95::FormShow() {
     ShowWindow(Handle(), SW_SHOW);
     Timer1.SetEnabled(true);
     Timer2.SetEnabled(true);
+    // The system's timers tick at 10 ms at the finest: the sequence starts now.
+    Timer2Timer();
 }
 
 }  // namespace dovrane

@@ -1,10 +1,13 @@
 #include "ui/animate.h"
 
+#include "ui/compat.h"
+
 #include <commctrl.h>
 
 namespace ui {
 
 Animate::Animate(Form& owner, const RECT& bounds, CommonAvi clip) : Control(owner) {
+    InitCommonControlsCompat();
     CreateControl(ANIMATE_CLASSA, "", ACS_CENTER | ACS_TRANSPARENT, 0, bounds);
     HMODULE shell = GetModuleHandleA("shell32.dll");
     opened_ = shell && SendMessageA(Handle(), ACM_OPENA, reinterpret_cast<WPARAM>(shell),

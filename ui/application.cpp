@@ -15,7 +15,6 @@ Application& Application::Instance() {
 
 void Application::Initialize() {
     if (Handle()) return;
-    InitCommonControlsCompat();
     int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
     CreateOwnWindow(title_.c_str(), WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU |
                     WS_MINIMIZEBOX, 0, nullptr, x, y, 0, 0, 0);
@@ -62,8 +61,11 @@ void Application::ProcessMessages() {
 
 void Application::Dispatch(MSG& msg) {
     // Key preview runs commands before any window procedure sees the key.
+    // Both it and the dialog keys concern keys alone: other messages are
+    // dispatched without looking the form up.
     Guarded([&msg] {
-        HWND top = msg.hwnd ? RootWindow(msg.hwnd) : nullptr;
+        bool key = msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
+        HWND top = key && msg.hwnd ? RootWindow(msg.hwnd) : nullptr;
         if (auto* form = dynamic_cast<Form*>(Window::FromHandle(top))) {
             if (form->PreviewMessage(msg)) return;
             if (IsDialogMessageA(top, &msg)) return;

@@ -37,13 +37,22 @@ bool IsWindows9x() {
 }
 
 void InitCommonControlsCompat() {
-    using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    if (auto init = Lookup<InitFn>("comctl32.dll", "InitCommonControlsEx")) {
-        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
-        init(&icc);
-    } else {
-        InitCommonControls();   // COMCTL32 4.00 registers every Windows 95 class at once
-    }
+    static const bool initialised = [] {
+        HMODULE comctl = LoadLibraryA("comctl32.dll");   // stays loaded
+        if (!comctl) return false;
+        using InitExFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+        if (auto initEx = reinterpret_cast<InitExFn>(
+                reinterpret_cast<void*>(GetProcAddress(comctl, "InitCommonControlsEx")))) {
+            INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
+            return initEx(&icc) != FALSE;
+        }
+        // COMCTL32 4.00 registers every Windows 95 class at once.
+        using InitFn = void(WINAPI*)();
+        if (auto init = reinterpret_cast<InitFn>(reinterpret_cast<void*>(GetProcAddress(comctl, "InitCommonControls"))))
+            init();
+        return true;
+    }();
+    (void)initialised;
 }
 
 HWND RootWindow(HWND hwnd) {

@@ -16,7 +16,10 @@ namespace ui {
 // True on Windows 95, 98 and Me (VER_PLATFORM_WIN32_WINDOWS); false on the NT family.
 bool IsWindows9x();
 
-// The common controls the forms use; InitCommonControlsEx where COMCTL32 has it.
+// Loads COMCTL32 and registers the common controls that the forms use
+// (InitCommonControlsEx where COMCTL32 has it), once. Each control of that
+// library asks for it before its first window: a program that shows none
+// never loads the library, which costs its start a good deal.
 void InitCommonControlsCompat();
 
 // The top-level window that holds hwnd (GetAncestor with GA_ROOT, Windows 98).

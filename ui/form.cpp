@@ -1,6 +1,7 @@
 #include "ui/form.h"
 
 #include "ui/application.h"
+#include "ui/compat.h"
 #include "ui/graphic.h"
 #include "ui/platform.h"
 
@@ -159,6 +160,7 @@ void Form::FocusControl(HWND control) {
 
 void Form::EnsureTooltip() {
     if (tooltip_) return;
+    InitCommonControlsCompat();
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
                                nullptr, GetModuleHandleA(nullptr), nullptr);

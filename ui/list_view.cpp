@@ -1,8 +1,11 @@
 #include "ui/list_view.h"
 
+#include "ui/compat.h"
+
 namespace ui {
 
 ListView::ListView(Form& owner, const RECT& bounds, DWORD style, HWND parent) : Control(owner) {
+    InitCommonControlsCompat();
     CreateControl(WC_LISTVIEWA, "", WS_TABSTOP | style, WS_EX_CLIENTEDGE, bounds, parent);
 }
 

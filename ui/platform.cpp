@@ -9,6 +9,20 @@ namespace ui {
 
 namespace {
 
+// A function of the common dialogs' library, which is loaded when a dialog
+// first opens: it brings the printing libraries with it, and loading them
+// all made the shell, which opens none, start noticeably later.
+HMODULE CommonDialogs() {
+    static HMODULE library = LoadLibraryA("comdlg32.dll");   // stays loaded
+    return library;
+}
+
+template <class F>
+F CommonDialog(const char* name) {
+    HMODULE library = CommonDialogs();
+    return library ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(library, name))) : nullptr;
+}
+
 std::string FolderFrom(UINT (WINAPI* get)(LPSTR, UINT)) {
     char buffer[MAX_PATH] = {};
     UINT n = get(buffer, sizeof buffer);
@@ -45,8 +59,14 @@ Platform RealPlatform() {
     p.formatDrive = [](HWND owner, UINT drive, UINT formatId, UINT options) {
         return SHFormatDrive(owner, drive, formatId, options);
     };
-    p.openFileDialog = [](OPENFILENAMEA& ofn) { return GetOpenFileNameA(&ofn) != FALSE; };
-    p.chooseColor = [](CHOOSECOLORA& cc) { return ChooseColorA(&cc) != FALSE; };
+    p.openFileDialog = [](OPENFILENAMEA& ofn) {
+        auto open = CommonDialog<BOOL(WINAPI*)(OPENFILENAMEA*)>("GetOpenFileNameA");
+        return open && open(&ofn) != FALSE;
+    };
+    p.chooseColor = [](CHOOSECOLORA& cc) {
+        auto choose = CommonDialog<BOOL(WINAPI*)(CHOOSECOLORA*)>("ChooseColorA");
+        return choose && choose(&cc) != FALSE;
+    };
     p.help = [](HWND owner, const std::string& file, UINT command, ULONG_PTR data) {
         return WinHelpA(owner, file.c_str(), command, data) != FALSE;
     };

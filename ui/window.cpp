@@ -13,7 +13,12 @@ namespace ui {
 namespace {
 
 const char kClassName[] = "VelmoraWindow";
+// Any window's object, for FromHandle.
 const char kObjectProp[] = "VelmoraWindowObject";
+// Our own windows also keep it in their extra bytes, which their window
+// procedure reads without asking the system (a property costs Wine a server
+// round trip, on every message).
+const int kObjectSlot = 0;
 
 // The window being created, until WM_NCCREATE ties it to its object.
 thread_local Window* creating = nullptr;
@@ -73,6 +78,7 @@ void Window::CreateOwnWindow(const char* caption, DWORD style, DWORD exStyle, HW
         wc.cbSize = sizeof wc;
         wc.style = classStyle;
         wc.lpfnWndProc = WindowProc;
+        wc.cbWndExtra = sizeof(Window*);
         wc.hInstance = instance;
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
         wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
@@ -103,18 +109,21 @@ void Window::DestroyHandle() {
     HWND hwnd = std::exchange(hwnd_, nullptr);
     RemovePropA(hwnd, kObjectProp);
     if (original_) SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+    else SetWindowLongPtrA(hwnd, kObjectSlot, 0);
     DestroyWindow(hwnd);
 }
 
 LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    Window* self = FromHandle(hwnd);
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, kObjectSlot));
     if (!self && msg == WM_NCCREATE && creating) {
         self = creating;
         self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, kObjectSlot, reinterpret_cast<LONG_PTR>(self));
         SetPropA(hwnd, kObjectProp, self);
     }
     if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
     if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, kObjectSlot, 0);
         RemovePropA(hwnd, kObjectProp);
         self->hwnd_ = nullptr;
         return DefWindowProcA(hwnd, msg, wp, lp);

@@ -54,5 +54,8 @@ TEST_F(ShellTest, TheWindowFollowsTheTaskbar) {
     MoveWindow(tray, 0, 0, 60, sh, FALSE);   // moved to the left edge
     testing_support::Pump(150);
     ExpectRect(shell->BoundsRect(), 60 + 2 - 4 + 1, 0, sw - (60 + 2 - 4), sh);
+    MoveWindow(shell->Handle(), 10, 10, 100, 100, FALSE);   // the taskbar stays, the window moves
+    testing_support::Pump(150);
+    ExpectRect(shell->BoundsRect(), 60 + 2 - 4 + 1, 0, sw - (60 + 2 - 4), sh);
     DestroyWindow(tray);
 }
