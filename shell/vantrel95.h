@@ -130,6 +130,7 @@ private:
     std::unique_ptr<TaskKeyBlock> keyBlock_;
     std::vector<std::unique_ptr<TTBICON>> retiredIcons_;
     bool endedAtCreation_ = false;
+    bool installationBroken_ = false;   // told at creation; the program ends
     // The taskbar's and the window's rectangles at the last fit.
     RECT fittedTaskbar_ = {};
     RECT fittedWindow_ = {};

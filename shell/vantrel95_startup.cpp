@@ -114,6 +114,7 @@ void TVantrel95::ReadPassword() {
     ui::Application& app = ui::Application::Instance();
     ui::ShowMessage(Handle(), "Installez le programme avant d'activer ce fichier...", app.Title(), MB_OK);
     // The program ends without locking anything.
+    installationBroken_ = true;
     keyBlock_.reset();
     SetScreenSaverRunning(false);
     app.Terminate();
@@ -131,8 +132,9 @@ void TVantrel95::FormShow() {
     ShowWindow(Handle(), SW_SHOW);
     Timer1.SetEnabled(true);
     Timer2.SetEnabled(true);
-    // The system's timers tick at 10 ms at the finest: the sequence starts now.
-    Timer2Timer();
+    // The system's timers tick at 10 ms at the finest: the sequence starts
+    // now, unless the installation is broken and the program ending.
+    if (!installationBroken_) Timer2Timer();
 }
 
 }  // namespace dovrane

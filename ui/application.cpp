@@ -87,7 +87,10 @@ std::string Application::ErrorText(const std::string& message) {
 }
 
 void Application::HandleException(const std::exception& e) {
-    ShowMessage(Handle(), ErrorText(e.what()), title_, MB_OK | MB_ICONSTOP);
+    // Owned by the active window, the box keeps it from further commands
+    // while it is open and gives it the keyboard back when it closes.
+    HWND active = GetActiveWindow();
+    ShowMessage(active ? active : Handle(), ErrorText(e.what()), title_, MB_OK | MB_ICONSTOP);
 }
 
 bool Application::OnSysCommand(WPARAM command) {

@@ -80,8 +80,8 @@ std::vector<std::string> EntryNames(const std::string& folder) {
 }
 
 MessageRecorder::MessageRecorder(int answer) : answer(answer) {
-    ui::platform().messageBox = [this](HWND, const std::string& text, const std::string& caption, UINT flags) {
-        shown.push_back({text, caption, flags});
+    ui::platform().messageBox = [this](HWND owner, const std::string& text, const std::string& caption, UINT flags) {
+        shown.push_back({text, caption, flags, owner});
         return this->answer;
     };
 }

@@ -36,6 +36,7 @@ std::vector<std::string> EntryNames(const std::string& folder);
 struct ShownMessage {
     std::string text, caption;
     UINT flags;
+    HWND owner;
 };
 
 // Replaces the message-box seam: records each box and gives a scripted answer.

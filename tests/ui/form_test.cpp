@@ -144,11 +144,15 @@ TEST(Application, HandlerCodeOutsideWindowProceduresReachesTheGeneralErrorHandle
     EXPECT_TRUE(IsWindowVisible(dialog.Handle())) << "the form shows all the same";
 
     // Key preview runs in the message loop, before any window procedure.
+    SetForegroundWindow(dialog.Handle());
+    testing_support::Pump(50);
     PostMessageA(dialog.ok->Handle(), WM_KEYDOWN, VK_RETURN, 0);
     testing_support::Pump(50);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[1].text, "Lien non trouvé.");
     EXPECT_EQ(messages.shown[1].flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    EXPECT_EQ(messages.shown[1].owner, dialog.Handle())
+        << "the box belongs to the window whose command failed, which gets the keyboard back";
     EXPECT_TRUE(IsWindow(dialog.Handle())) << "the program goes on";
 }
 
