@@ -139,7 +139,7 @@ void TMain::ProprietesSelection() {
         std::string name = Nomdossier->ENomdossier.Text();
         if (name == caption) return;
         if (MoveFileA(path.c_str(), (LsFileListView1->Directory() + "\\" + name).c_str()))
-            LsFileListView1->SetSubItem(LsFileListView1->Selected(), 0, name);
+            LsFileListView1->RenameItem(LsFileListView1->Selected(), name);
         else
             Message("Changement de nom de dossier impossible...");
         return;

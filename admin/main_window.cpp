@@ -188,6 +188,7 @@ void TMain::FormShow() {
 
 void TMain::OuvreProfil(const std::string& root) {
     DossierBureau = root;
+    LsFileListView1->SetRoot(root);   // from now on the list stays inside the profile
     LsDirComboBox1->SetDrive(root.empty() ? 'C' : root[0]);
     LsDirComboBox1->SetSelectedDir(root);
     LsFileListView1->SetDirectory(root);

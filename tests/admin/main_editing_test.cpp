@@ -153,6 +153,39 @@ TEST_F(EditingTest, FoldersAreRenamedByEnterAndOpenedByADoubleClick) {
     EXPECT_STRCASEEQ(main->LsFileListView1->Directory().c_str(), (root + "\\JEUX").c_str());
 }
 
+TEST_F(EditingTest, TheListNeverLeavesTheProfile) {
+    for (const char* name : {"A", "B"}) CreateDirectoryA((root + "\\" + name).c_str(), nullptr);
+    Reload();
+    messages.answer = IDYES;
+    SelectCaption("a");
+    main->SupprimeSelection();
+    answer = [this](ui::Form&) {
+        nomdossier->ENomdossier.SetText("C");
+        return static_cast<int>(ui::mrOk);
+    };
+    SelectCaption("b");
+    main->ProprietesSelection();
+    SelectCaption("C");
+    NMHDR dbl = {main->LsFileListView1->Handle(), 0, static_cast<UINT>(NM_DBLCLK)};
+    SendMessageA(main->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&dbl));
+    EXPECT_STRCASEEQ(main->LsFileListView1->Directory().c_str(), (root + "\\C").c_str()) << "the renamed folder";
+    main->TBBPPClick();
+    main->TBBPPClick();   // at the root already
+    EXPECT_EQ(main->LsFileListView1->Directory(), root);
+
+    // Whatever the process's current folder, a folder that went away or one
+    // outside the profile leaves the list where it is.
+    SetCurrentDirectoryA(Profiles().c_str());
+    for (std::string elsewhere : {root + "\\gone", Profiles(), root + "\\..\\..", std::string("C:\\")}) {
+        main->LsFileListView1->SetDirectory(elsewhere);
+        EXPECT_EQ(main->LsFileListView1->Directory(), root) << elsewhere;
+    }
+    // Nor does it go through a link out of the profile.
+    ASSERT_TRUE(testing_support::MakeLink(root + "\\ailleurs", Profiles()));
+    main->LsFileListView1->SetDirectory(root + "\\ailleurs");
+    EXPECT_EQ(main->LsFileListView1->Directory(), root);
+}
+
 TEST_F(EditingTest, EditingKeepsTheNameUpToItsFirstDotAndNeverLosesTheShortcut) {
     std::string old = Shortcut(root, "mr.smith", "C:\\windows\\notepad.exe", "lettre.txt");
     Reload();
