@@ -95,6 +95,28 @@ TEST_F(EditingTest, NewFoldersGoIntoTheProfileRoot) {
     EXPECT_EQ(messages.shown[0].text, "Impossible de créer ce répertoire...");
 }
 
+TEST_F(EditingTest, AFolderNameThatIsAPathMakesNoFolderAnywhere) {
+    CreateDirectoryA((root + "\\Jeux").c_str(), nullptr);
+    Reload();
+    std::string typed;
+    answer = [&](ui::Form&) {
+        nomdossier->ENomdossier.SetText(typed);
+        return static_cast<int>(ui::mrOk);
+    };
+    for (std::string name : {"..\\EVIL", "..", "CON", "Jeux2.", "C:EVIL", ""}) {
+        typed = name;
+        messages.shown.clear();
+        main->NouveauDossier();
+        SelectCaption("jeux");
+        main->ProprietesSelection();
+        ASSERT_EQ(messages.shown.size(), 2u) << name;
+        EXPECT_EQ(messages.shown[0].text, "Impossible de créer ce répertoire...");
+        EXPECT_EQ(messages.shown[1].text, "Changement de nom de dossier impossible...");
+    }
+    EXPECT_EQ(testing_support::EntryNames(root), std::vector<std::string>{"Jeux"});
+    EXPECT_EQ(testing_support::EntryNames(Profiles()), (std::vector<std::string>{".default", ".default.ini"}));
+}
+
 TEST_F(EditingTest, KeysActOnlyWithTheRightSelection) {
     Shortcut(root, "Jeu", "C:\\windows\\notepad.exe");
     Reload();

@@ -101,7 +101,7 @@ TEST_F(SelectUserTest, SelectNeedsALine) {
 TEST_F(SelectUserTest, NewProfilesNeedANameAFolderCanHold) {
     auto dialog = Create();
     messages.shown.clear();
-    std::vector<std::string> tried = {"", ".default", "a*b", "jean"};
+    std::vector<std::string> tried = {"", ".default", "a*b", "..\\evil", "..", "nul", "jean ", "jean"};
     size_t next = 0;
     std::vector<int> results;
     ui::platform().showModal = [&](ui::Form& form) {
@@ -116,13 +116,17 @@ TEST_F(SelectUserTest, NewProfilesNeedANameAFolderCanHold) {
         return newUser.modalResult;
     };
     dialog->BitBtn3->Click();
-    EXPECT_EQ(results, (std::vector<int>{ui::mrNone, ui::mrNone, ui::mrNone, ui::mrOk}));
-    EXPECT_EQ(messages.shown.size(), 3u);
+    std::vector<int> refused(tried.size() - 1, ui::mrNone);
+    refused.push_back(ui::mrOk);
+    EXPECT_EQ(results, refused);
+    EXPECT_EQ(messages.shown.size(), tried.size() - 1);
     for (const auto& m : messages.shown) EXPECT_EQ(m.text, "Impossible de créer cet utilisateur...");
     EXPECT_EQ(dialog->modalResult, ui::mrNone) << "the profiles dialog stays open";
     auto names = Listed(*dialog);
     EXPECT_NE(std::find(names.begin(), names.end(), "jean"), names.end());
     EXPECT_FALSE(testing_support::Exists(Profiles() + "\\jean.ini")) << "no settings file yet";
+    EXPECT_EQ(testing_support::EntryNames(windows.Path()), std::vector<std::string>{"velmo"}) << "nothing beside";
+    EXPECT_EQ(testing_support::EntryNames(Profiles()), (std::vector<std::string>{".default", ".default.ini", "jean"}));
 }
 
 TEST_F(SelectUserTest, DeletingAsksFirstAndNeverTakesTheDefault) {
