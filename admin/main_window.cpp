@@ -195,6 +195,7 @@ void TMain::OuvreProfil(const std::string& root) {
     Label1->SetCaption(LsFileListView1->Directory());
     std::string element = LastElement(Label1->Caption());
     SetText(velmora::UpperCase(element) == ".DEFAULT" ? "Bureau par défaut" : "Bureau de " + element);
+    if (SelectUser) SelectUser->ProfilOuvert = LastElement(root);
     LsFileListView1Change();
     ChargeParametres();
 }

@@ -95,6 +95,29 @@ TEST_F(MainWindowTest, AnotherUserIsOpenedInUpperCaseAfterTheSettingsAreSaved) {
     EXPECT_EQ(main->Text(), "Bureau par défaut");
 }
 
+TEST_F(MainWindowTest, TheOpenProfileCannotBeDeleted) {
+    CreateDirectoryA((Profiles() + "\\marc").c_str(), nullptr);
+    main->OuvreProfil(Root("marc"));
+    messages.shown.clear();
+    messages.answer = IDYES;
+    auto deleteMarc = [this] {
+        SendMessageA(selectUser->Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+        selectUser->ListBox1->Select(static_cast<int>(SendMessageA(
+            selectUser->ListBox1->Handle(), LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>("marc"))));
+        selectUser->BitBtn4->Click();
+    };
+    deleteMarc();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Impossible de supprimer l'utilisateur en cours de modification...");
+    EXPECT_TRUE(testing_support::Exists(Profiles() + "\\marc"));
+    EXPECT_TRUE(testing_support::Exists(Profiles() + "\\marc.ini"));
+
+    main->OuvreProfil(Root(".default"));
+    deleteMarc();
+    EXPECT_EQ(messages.shown.back().text, "Confirmation de la suppression ?");
+    EXPECT_FALSE(testing_support::Exists(Profiles() + "\\marc"));
+}
+
 TEST_F(MainWindowTest, TheOptionsAreSavedHoweverTheDialogCloses) {
     main->OuvreProfil(Root(".default"));
     answer = [this](ui::Form&) {

@@ -79,6 +79,9 @@ TEST_F(SelectUserTest, FirstRunMakesTheHiddenProfilesFolderAndTheDefaultProfileO
 
 TEST_F(SelectUserTest, OnlyPlainFoldersAreListedSorted) {
     auto dialog = Create();
+    RECT list;
+    GetWindowRect(dialog->ListBox1->Handle(), &list);
+    EXPECT_EQ(list.bottom - list.top, 146) << "the design's height, not whole lines";
     // (Wine keeps no read-only mark on folders; hidden and system stand for any other bit.)
     for (const char* name : {"paul", "jean", "cache", "systeme"}) CreateDirectoryA((Profiles() + "\\" + name).c_str(), nullptr);
     SetFileAttributesA((Profiles() + "\\cache").c_str(), FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN);
@@ -157,4 +160,25 @@ TEST_F(SelectUserTest, DeletingAsksFirstAndNeverTakesTheDefault) {
     EXPECT_FALSE(testing_support::Exists(Profiles() + "\\marc.ini"));
     EXPECT_EQ(dialog->ListBox1->Count(), 1);
     EXPECT_EQ(dialog->ListBox1->Item(0), ".default");
+}
+
+TEST_F(SelectUserTest, DeletingAProfileLeavesWhatItsLinksPointTo) {
+    auto dialog = Create();
+    TempFolder elsewhere;
+    std::string kept = elsewhere.WriteFile("garde.txt", "g");
+    std::string marc = Profiles() + "\\marc";
+    CreateDirectoryA(marc.c_str(), nullptr);
+    TempFolder::WriteAt(marc + "\\Jeu.lnk", "x");
+    ASSERT_TRUE(testing_support::MakeLink(marc + "\\ailleurs", elsewhere.Path()));
+    messages.answer = IDYES;
+    Select(*dialog, "marc");
+    dialog->BitBtn4->Click();
+    EXPECT_EQ(testing_support::ReadFile(kept), "g");
+    EXPECT_FALSE(testing_support::Exists(marc + "\\Jeu.lnk"));
+    // Where the system cannot remove a link without reaching its target
+    // (Wine), the profile stays with its link alone, and the dialog says so.
+    if (testing_support::Exists(marc)) {
+        EXPECT_EQ(messages.shown.back().text, "Impossible de supprimer cet utilisateur...");
+        EXPECT_EQ(testing_support::EntryNames(marc), std::vector<std::string>{"ailleurs"});
+    }
 }
