@@ -83,6 +83,8 @@ TMain::TMain() {
     CreateToolbar();
     CreateList();
     CreateMenu();
+    // New shortcuts start a normal window (hot key 0 is the link's own start).
+    SHL1.SetWindowState(velmora::TWindowState::wsNormal);
     WireEvents();
     FormCreate();
     FormResize();

@@ -293,6 +293,10 @@ TEST_F(EditingTest, CopyAndPasteMakeANewShortcutWithTheTargetsOwnIcon) {
     EXPECT_EQ(dialogFields[4], "C:\\windows\\system32\\winemine.exe");
     EXPECT_EQ(dialogFields[5], "0");
     EXPECT_EQ(Read(other + "\\jeu.lnk").Arguments, "/x");
+    // Wine's link object reads every show command back as normal: the file's header says what was written.
+    std::string file = testing_support::ReadFile(other + "\\jeu.lnk");
+    ASSERT_GE(file.size(), 64u);
+    EXPECT_EQ(file[60], SW_SHOWNORMAL) << "a new shortcut opens a normal window";
 }
 
 TEST_F(EditingTest, AFolderWithAnyOtherAttributeIsTakenForAShortcut) {
