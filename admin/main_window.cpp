@@ -53,7 +53,7 @@ const ListColumn kListColumns[] = {
     {"Taille", 70, LVCFMT_RIGHT},
     {"Type", 70},
     {"Modifié le", 110},
-    {"Attributs", 70, LVCFMT_RIGHT},
+    {"Attributs", kDefaultColumnWidth, LVCFMT_RIGHT},
 };
 
 ui::BitmapHandle LoadPicture(int id) {
@@ -257,7 +257,10 @@ void TMain::FormResize() {
     }
     RECT client = ClientRect();
     if (Wallpaper1) Wallpaper1->Realign();
-    if (TBQuit) TBQuit->SetBounds(client.right - 25, 0, TToolbarButton97::kWidth, TToolbarButton97::kHeight);
+    if (TBQuit) {
+        TBQuit->SetBounds(client.right - 25, 0, TToolbarButton97::kWidth, TToolbarButton97::kHeight);
+        MoveHint(*TBQuit);
+    }
     if (Bevel1) Bevel1->SetBounds(0, 21, client.right, 2);
     if (LsFileListView1)
         MoveWindow(LsFileListView1->Handle(), 0, kToolbarHeight, client.right, client.bottom - kToolbarHeight, TRUE);

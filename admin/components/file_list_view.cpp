@@ -59,7 +59,7 @@ private:
 
 std::vector<ListColumn> DefaultListColumns() {
     return {{"Name", 140}, {"Size", 70, LVCFMT_RIGHT}, {"Type", 70}, {"Modified", 110},
-            {"Attributes", 50, LVCFMT_RIGHT}};
+            {"Attributes", kDefaultColumnWidth, LVCFMT_RIGHT}};
 }
 
 TLsFileListView::TLsFileListView(ui::Form& owner, const RECT& bounds,

@@ -25,6 +25,9 @@ struct ListColumn {
     int format = LVCFMT_LEFT;
 };
 
+// The width of a column that its form gives none.
+inline constexpr int kDefaultColumnWidth = 50;
+
 // "Name", "Size", "Type", "Modified", "Attributes".
 std::vector<ListColumn> DefaultListColumns();
 
