@@ -26,10 +26,10 @@ std::string UnixPath(const std::string& path) {
     using Convert = char*(CDECL*)(const WCHAR*);
     auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    char* unix = convert ? convert(Widened(path, CP_ACP).c_str()) : nullptr;
-    if (!unix) return {};
-    std::string result = unix;
-    HeapFree(GetProcessHeap(), 0, unix);
+    char* converted = convert ? convert(Widened(path, CP_ACP).c_str()) : nullptr;
+    if (!converted) return {};
+    std::string result = converted;
+    HeapFree(GetProcessHeap(), 0, converted);
     return result;
 }
 
@@ -104,9 +104,10 @@ void DeleteTree(const std::string& path) {
     // What stays is held by links, which Win32 under Wine can only follow
     // (and does not even list once their target is gone): Unix's own rm
     // removes them without following.
-    std::string unix = UnixPath(path);
-    if (!Exists(path) || unix.empty()) return;
-    RunUnix("/bin/rm -rf", {unix});
+    if (!Exists(path)) return;
+    std::string unixPath = UnixPath(path);
+    if (unixPath.empty()) return;
+    RunUnix("/bin/rm -rf", {unixPath});
     for (int i = 0; i < 500 && Exists(path); ++i) Sleep(10);
 }
 
