@@ -32,12 +32,7 @@ open_dialog() {
     probe wait-window - "$3" 10 || fail "no \"$3\""
 }
 
-wine "$build/Quorvel.exe" >/dev/null 2>&1 &
-probe wait-window "#32770" "Installation du Velmora" 30 || fail "no first-run message"
-probe enter
-probe wait-window - Informations 10 || fail "no information box"
-probe enter
-probe wait-window - "$main" 10 || fail "no main window"
+quorvel_first_start "$build/Quorvel.exe"
 f1_shows "La fenêtre principale" 1-main-window
 
 open_dialog 163 11 "Options du bureau"
