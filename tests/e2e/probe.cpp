@@ -9,7 +9,6 @@
 //   E2EProbe double-click X Y                  a real double-click at a screen point
 //   E2EProbe type TEXT                         real key presses of letters and digits
 //   E2EProbe keys-alt LETTER|f4                Alt+LETTER, or Alt+F4
-//   E2EProbe foreground                        prints the class of the window in front
 //   E2EProbe activate CLASS TITLE              brings the window to the front, with the keyboard
 //   E2EProbe enter                             the Enter key
 //   E2EProbe key tab|insert|enter|f1           one key
@@ -200,12 +199,6 @@ int main(int argc, char** argv) {
         if (w) SetForegroundWindow(w);
         Sleep(200);
         return w ? 0 : 1;
-    }
-    if (command == "foreground") {
-        char cls[128] = "";
-        GetClassNameA(GetForegroundWindow(), cls, sizeof cls);
-        std::printf("%s\n", cls);
-        return 0;
     }
     if (command == "enter") {
         Send({Key(VK_RETURN, false), Key(VK_RETURN, true)});
