@@ -33,7 +33,7 @@ bool WholeBitmapFile(const std::string& path) {
     DWORD read = 0, size = GetFileSize(file.get(), nullptr);
     if (!ReadFile(file.get(), &head, sizeof head, &read, nullptr) || read != sizeof head) return false;
     if (!ReadFile(file.get(), &info, sizeof info, &read, nullptr)) return false;
-    int64_t width = 0, height = 0, bits = 0, pixels = 0;
+    int64_t width = 0, height = 0, bits = 0, packed = 0;
     if (read >= sizeof(BITMAPCOREHEADER) && info.biSize == sizeof(BITMAPCOREHEADER)) {
         BITMAPCOREHEADER core;
         std::memcpy(&core, &info, sizeof core);
@@ -42,11 +42,13 @@ bool WholeBitmapFile(const std::string& path) {
         width = info.biWidth, height = info.biHeight < 0 ? -int64_t(info.biHeight) : info.biHeight;
         bits = info.biBitCount;
         // Compressed pixels say their own size.
-        if (info.biCompression != BI_RGB && info.biCompression != BI_BITFIELDS) pixels = info.biSizeImage;
+        if (info.biCompression != BI_RGB && info.biCompression != BI_BITFIELDS) packed = info.biSizeImage;
     }
-    if (pixels == 0) pixels = (width * bits + 31) / 32 * 4 * height;
-    return head.bfType == 0x4D42 && width > 0 && height > 0 && bits > 0 &&
-           int64_t(head.bfOffBits) + pixels <= int64_t(size);
+    if (head.bfType != 0x4D42 || width <= 0 || height <= 0 || bits <= 0 || head.bfOffBits > size) return false;
+    int64_t room = int64_t(size) - head.bfOffBits;
+    if (packed > 0) return packed <= room;
+    int64_t row = (width * bits + 31) / 32 * 4;   // rows are padded to 4 bytes
+    return height <= room / row;
 }
 
 }  // namespace

@@ -238,7 +238,9 @@ TEST_F(ShellTest, APictureThatIsNoWholeBitmapIsIgnored) {
     std::string whole = testing_support::ReadFile(WriteMarkedBitmap(windows));
     std::string lying = whole;
     lying[18] = '\x7F';   // a width of 127 pixels, in a file made for 100
-    for (const std::string& bytes : {std::string("pas une image"), whole.substr(0, whole.size() - 1), lying}) {
+    std::string huge = whole;
+    huge.replace(18, 8, "\xFF\xFF\xFF\x7F\xFF\xFF\xFF\x7F");   // 2^31 - 1 pixels each way
+    for (const std::string& bytes : {std::string("pas une image"), whole.substr(0, whole.size() - 1), lying, huge}) {
         Settings("marc", "[BackGround]\r\nImage=" + windows.WriteFile("faux.bmp", bytes) + "\r\n");
         auto shell = MakeShell();
         shell->LoadProfile();
