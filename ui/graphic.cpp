@@ -19,6 +19,7 @@ void GraphicControl::SetBounds(int left, int top, int width, int height) {
 
 void GraphicControl::SetVisible(bool visible) {
     if (visible_ == visible) return;
+    Invalidate();   // where it was drawn
     visible_ = visible;
     Invalidate();
 }
@@ -31,7 +32,12 @@ void GraphicControl::SetEnabled(bool enabled) {
 }
 
 void GraphicControl::Invalidate() const {
-    if (HWND hwnd = parent_.Handle()) InvalidateRect(hwnd, &bounds_, TRUE);
+    // A hidden control, or one on a hidden window, has nothing on the screen
+    // to draw again: a window is drawn whole when it shows. (Under Wine each
+    // invalidation is a round trip to the server, and building or loading a
+    // form sets many properties.)
+    HWND hwnd = parent_.Handle();
+    if (visible_ && hwnd && IsWindowVisible(hwnd)) InvalidateRect(hwnd, &bounds_, TRUE);
 }
 
 void GraphicControl::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
