@@ -1,10 +1,26 @@
 #include "ui/timer.h"
 
+#include "ui/application.h"
+
+#include <map>
+
 namespace ui {
 
-Timer::Timer(UINT interval) : interval_(interval) {
-    // A hidden top-level window: message-only windows need Windows 2000.
-    CreateOwnWindow("", WS_POPUP, WS_EX_TOOLWINDOW, nullptr, 0, 0, 0, 0, 0);
+namespace {
+
+// The running timers, by the identifiers that the system gave them.
+std::map<UINT_PTR, Timer*>& Running() {
+    static std::map<UINT_PTR, Timer*> timers;
+    return timers;
+}
+
+}  // namespace
+
+Timer::Timer(UINT interval) : interval_(interval) {}
+
+Timer::~Timer() {
+    enabled_ = false;
+    Restart();
 }
 
 void Timer::SetInterval(UINT interval) {
@@ -18,12 +34,22 @@ void Timer::SetEnabled(bool enabled) {
 }
 
 void Timer::Restart() {
-    KillTimer(Handle(), 1);
-    if (enabled_ && interval_ > 0) SetTimer(Handle(), 1, interval_, nullptr);
+    if (id_) {
+        KillTimer(nullptr, id_);
+        Running().erase(id_);
+        id_ = 0;
+    }
+    if (!enabled_ || interval_ == 0) return;
+    id_ = SetTimer(nullptr, 0, interval_, Tick);
+    if (id_) Running()[id_] = this;
 }
 
-void Timer::OnTimer(UINT_PTR) {
-    if (enabled_ && onTimer) onTimer();
+void CALLBACK Timer::Tick(HWND, UINT, UINT_PTR id, DWORD) {
+    // The message loop calls this outside any window procedure.
+    Guarded([id] {
+        auto running = Running().find(id);
+        if (running != Running().end() && running->second->onTimer) running->second->onTimer();
+    });
 }
 
 }  // namespace ui

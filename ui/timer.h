@@ -1,16 +1,21 @@
-// A timer component: ticks on its own hidden window, so that its
-// owner needs no message handling of its own for it.
+// A timer component. Its ticks come as the thread's timer messages, which the
+// message loop hands to a callback of the component: neither the timer nor
+// its owner needs a window for it.
 #pragma once
 
-#include "ui/window.h"
+#include <windows.h>
 
 #include <functional>
 
 namespace ui {
 
-class Timer : public Window {
+class Timer {
 public:
     explicit Timer(UINT interval = 1000);
+    ~Timer();
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+
     void SetInterval(UINT interval);
     UINT Interval() const { return interval_; }
     void SetEnabled(bool enabled);
@@ -18,13 +23,13 @@ public:
 
     std::function<void()> onTimer;
 
-protected:
-    void OnTimer(UINT_PTR) override;
-
 private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD);
     void Restart();
+
     UINT interval_;
     bool enabled_ = false;
+    UINT_PTR id_ = 0;   // the system's timer while one runs
 };
 
 }  // namespace ui

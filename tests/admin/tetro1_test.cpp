@@ -33,7 +33,9 @@ protected:
         ui::Application::Instance().ProcessMessages();
     }
 
-    static void Tick(TTetro1& w) { SendMessageA(w.Timer1.Handle(), WM_TIMER, 1, 0); }
+    static void Tick(TTetro1& w) {
+        if (w.Timer1.Enabled()) w.Timer1.onTimer();   // as the system does: only a running timer ticks
+    }
 
     // A key as the user types it: to the control that has the focus, through
     // the message loop.

@@ -154,6 +154,17 @@ TEST(Application, HandlerCodeOutsideWindowProceduresReachesTheGeneralErrorHandle
     EXPECT_EQ(messages.shown[1].owner, dialog.Handle())
         << "the box belongs to the window whose command failed, which gets the keyboard back";
     EXPECT_TRUE(IsWindow(dialog.Handle())) << "the program goes on";
+
+    // Timers tick through a callback that the message loop calls directly.
+    ui::Timer timer(10);
+    timer.onTimer = [&timer] {
+        timer.SetEnabled(false);
+        throw std::runtime_error("Erreur en lecture.");
+    };
+    timer.SetEnabled(true);
+    testing_support::Pump(100);
+    ASSERT_EQ(messages.shown.size(), 3u);
+    EXPECT_EQ(messages.shown[2].text, "Erreur en lecture.");
 }
 
 TEST(Controls, PicturesAndLabelsTakeClicksOnlyWhenVisible) {
