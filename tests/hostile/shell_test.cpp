@@ -56,14 +56,6 @@ ExpectedLaunch ExpectedFor(const std::string& path) {
     return {link.Target + " " + link.Arguments, ""};
 }
 
-void DoubleClick(HWND hwnd, const RECT& r) {
-    LPARAM at = MAKELPARAM(r.left + 3, r.top + 3);
-    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageA(hwnd, WM_LBUTTONUP, 0, at);
-    SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    SendMessageA(hwnd, WM_LBUTTONUP, 0, at);
-}
-
 // The window's client area as painted: background, then the picture.
 std::vector<COLORREF> Painted(PaintableShell& shell) {
     RECT client = shell.ClientRect();
@@ -117,7 +109,7 @@ TEST_F(HostileShellTest, EachShortcutGetsAnIconAndStartsWhatItNamesOrTellsWhyNot
             ExpectedLaunch expected = ExpectedFor(c.path);
             startAnswer = slot % 4 ? 33 : 2;   // now and then the system cannot start it
             size_t startedBefore = started.size();
-            DoubleClick(shell->Handle(), dovrane::IconRect(slot));
+            shell_testing::DoubleClickAt(shell->Handle(), dovrane::IconRect(slot));
             std::vector<std::string> shown = NewMessages();
             std::vector<std::string> expectedShown;
             if (!expected.error.empty()) expectedShown.push_back(expected.error);
