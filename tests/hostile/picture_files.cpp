@@ -65,7 +65,9 @@ void Lie(Rng& rng, std::string& b) {
     const LONG widths[] = {0, 65536, 0x7FFFFFFF, -1};
     const LONG heights[] = {0, 65536, 0x7FFFFFFF, LONG(0x80000000u)};
     const WORD depths[] = {0, 3, 48, 64, 0xFFFF};
-    const DWORD compressions[] = {BI_RLE8, BI_RLE4, BI_BITFIELDS, 7, huge};
+    // No compression that the system knows: a run-length or bit-field
+    // picture may show any colour, black included, and still be one.
+    const DWORD compressions[] = {7, huge};
     const DWORD colorsUsed[] = {257, 0x7FFFFFFF, huge};
     const DWORD infoSizes[] = {0, 12, 0xFFFF, huge};
     const WORD planes[] = {0, 2};
