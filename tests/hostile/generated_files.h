@@ -3,6 +3,7 @@
 // writes case c at path and records its kind and bytes in c.
 #pragma once
 
+#include "shared/shell_link.h"
 #include "tests/hostile/hostile_case.h"
 
 #include <windows.h>
@@ -23,6 +24,10 @@ inline constexpr int kPictureCases = 30;
 void MakeLinkCase(Case& c, const std::string& path);
 // The kind of the cases left whole.
 inline constexpr char kIntact[] = "intact";
+
+// Reads the shortcut into link; answers the error as the programs show it,
+// or empty when it reads.
+std::string ReadError(const std::string& path, velmora::TVornShellLink& link);
 
 // A settings file: binary zeros, a megabyte, duplicate keys and sections,
 // every value form in every key, or random text.

@@ -20,7 +20,6 @@ constexpr int kFailuresNamed = 3;
 // The cases being run, for the crash guard.
 const Case* current = nullptr;
 size_t currentCount = 0;
-std::string keepFolder = "hostile-failures";
 
 uint64_t Mix(uint64_t z) {
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
@@ -55,6 +54,15 @@ LONG WINAPI OnFault(EXCEPTION_POINTERS* e) {
     return EXCEPTION_EXECUTE_HANDLER;
 }
 
+// The programs move the current folder: the kept files go where the run began.
+std::string KeepFolder() {
+    std::string keep = EnvironmentText("VELMORA_HOSTILE_KEEP");
+    char full[MAX_PATH];
+    DWORD n = GetFullPathNameA(keep.empty() ? "hostile-failures" : keep.c_str(), sizeof full, full, nullptr);
+    return n > 0 && n < sizeof full ? std::string(full, n) : keep;
+}
+const std::string keepFolder = KeepFolder();
+
 }  // namespace
 
 uint64_t Rng::Next() {
@@ -73,7 +81,8 @@ uint64_t RunSeed() {
     return text.empty() ? kDefaultSeed : std::strtoull(text.c_str(), nullptr, 0);
 }
 
-Case::Case(std::string family, int number) : family(std::move(family)), number(number), rng(CaseSeed(this->family, number)) {}
+Case::Case(std::string family, int number)
+    : family(std::move(family)), number(number), rng(CaseSeed(this->family, number)) {}
 
 std::string Case::Describe() const {
     CreateDirectoryA(keepFolder.c_str(), nullptr);
@@ -98,15 +107,6 @@ CaseGuard::~CaseGuard() {
 }
 
 void InstallCrashGuard() {
-    // The programs move the current folder: the kept files go where the run began.
-    static bool once = [] {
-        std::string keep = EnvironmentText("VELMORA_HOSTILE_KEEP");
-        char full[MAX_PATH];
-        if (GetFullPathNameA(keep.empty() ? "hostile-failures" : keep.c_str(), sizeof full, full, nullptr))
-            keepFolder = full;
-        return true;
-    }();
-    (void)once;
     std::set_terminate([] {
         DieNamingTheCase("an exception escaped");
         std::abort();

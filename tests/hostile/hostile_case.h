@@ -43,7 +43,8 @@ struct Case {
     Rng rng;
 
     // "seed S, link 123 (truncated), kept as PATH": writes the file into
-    // VELMORA_HOSTILE_KEEP (default: hostile-failures in the current folder).
+    // VELMORA_HOSTILE_KEEP (default: hostile-failures in the folder that was
+    // current when the run began).
     std::string Describe() const;
 };
 

@@ -2,8 +2,8 @@
 // shell-link object with generated fields, then damaged.
 #include "tests/hostile/generated_files.h"
 
-#include "shared/shell_link.h"
 #include "tests/support/test_folder.h"
+#include "ui/application.h"
 
 #include <gtest/gtest.h>
 
@@ -203,6 +203,16 @@ void MakeLinkCase(Case& c, const std::string& path) {
     c.bytes = b;
     c.path = path;
     testing_support::TempFolder::WriteAt(path, b);
+}
+
+std::string ReadError(const std::string& path, velmora::TVornShellLink& link) {
+    link.SetFileName(path);
+    try {
+        link.ReadLink();
+    } catch (const velmora::EVornShellLink& e) {
+        return ui::Application::ErrorText(e.what());
+    }
+    return {};
 }
 
 }  // namespace hostile

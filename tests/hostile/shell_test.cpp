@@ -3,8 +3,6 @@
 #include "tests/hostile/generated_files.h"
 #include "tests/shell/shell_fixture.h"
 
-#include "shared/shell_link.h"
-#include "ui/application.h"
 
 #include <map>
 
@@ -37,24 +35,6 @@ protected:
     // start it anew: the same work, in a fraction of the time.
     ui::ComScope com;
 };
-
-// What the shell must do with a double-click on this link: start its target
-// with its arguments, or show the link's own error.
-struct ExpectedLaunch {
-    std::string commandLine;
-    std::string error;
-};
-
-ExpectedLaunch ExpectedFor(const std::string& path) {
-    velmora::TVornShellLink link;
-    link.SetFileName(path);
-    try {
-        link.ReadLink();
-    } catch (const velmora::EVornShellLink& e) {
-        return {"", ui::Application::ErrorText(e.what())};
-    }
-    return {link.Target + " " + link.Arguments, ""};
-}
 
 // The window's client area as painted: background, then the picture.
 std::vector<COLORREF> Painted(PaintableShell& shell) {
@@ -106,20 +86,23 @@ TEST_F(HostileShellTest, EachShortcutGetsAnIconAndStartsWhatItNamesOrTellsWhyNot
             const Case& c = batch[found->second];
             CaseGuard guard(c);
             if (!shell->ic[slot]->Icon()) failures.Add(c, "no icon");
-            ExpectedLaunch expected = ExpectedFor(c.path);
+            // The double-click starts the link's target with its arguments,
+            // or shows the link's own error.
+            velmora::TVornShellLink link;
+            std::string error = ReadError(c.path, link);
             startAnswer = slot % 4 ? 33 : 2;   // now and then the system cannot start it
             size_t startedBefore = started.size();
             shell_testing::DoubleClickAt(shell->Handle(), dovrane::IconRect(slot));
             std::vector<std::string> shown = NewMessages();
             std::vector<std::string> expectedShown;
-            if (!expected.error.empty()) expectedShown.push_back(expected.error);
+            if (!error.empty()) expectedShown.push_back(error);
             else if (startAnswer < 32) expectedShown.push_back("Accès impossible...");
             if (shown != expectedShown)
                 failures.Add(c, "the double-click did not show what the link calls for",
                              testing::PrintToString(shown) + " instead of " + testing::PrintToString(expectedShown));
             std::vector<std::string> starts(started.begin() + startedBefore, started.end());
             std::vector<std::string> expectedStarts;
-            if (expected.error.empty()) expectedStarts.push_back(expected.commandLine);
+            if (error.empty()) expectedStarts.push_back(link.Target + " " + link.Arguments);
             if (starts != expectedStarts)
                 failures.Add(c, "the double-click did not start what the link names",
                              testing::PrintToString(starts) + " instead of " + testing::PrintToString(expectedStarts));
