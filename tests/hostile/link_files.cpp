@@ -48,14 +48,21 @@ std::string GeneratedText(Rng& rng, std::initializer_list<const char*> forms) {
 
 // Saving a link costs the system object a good deal: the cases are made
 // from a pool of base links, each written once per run through the real
-// component and system object, in a folder of its own.
+// component and system object.
 constexpr int kBaseLinks = 64;
 
+// The object makes a relative target absolute from the current folder: the
+// bases are written from a folder of a fixed name, so that every run on
+// every machine makes the same bytes.
 std::string WrittenBase(int k) {
-    static testing_support::TempFolder folder;
+    const std::string folder = "C:\\velmora_hostile_links";
+    char current[MAX_PATH];
+    GetCurrentDirectoryA(sizeof current, current);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    SetCurrentDirectoryA(folder.c_str());
     Rng rng = Case("base link", k).rng;
     velmora::TVornShellLink link;
-    link.SetFileName(folder / ("base" + std::to_string(k)));
+    link.SetFileName(folder + "\\base");
     link.Target = GeneratedTarget(rng);
     link.Arguments = GeneratedText(rng, {"", "/x", "\"C:\\mon fichier.txt\"", "%1 %2"});
     link.WorkingDir = GeneratedText(rng, {"", "C:\\windows", "A:\\", "C:\\absent"});
@@ -69,9 +76,12 @@ std::string WrittenBase(int k) {
     try {
         link.WriteLink();
     } catch (const velmora::EVornShellLink& e) {
-        ADD_FAILURE() << "the base link " << link.FileName() << " could not be written: " << e.what();
+        ADD_FAILURE() << "the base link " << k << " could not be written: " << e.what();
     }
-    return testing_support::ReadFile(link.FileName());
+    SetCurrentDirectoryA(current);
+    std::string bytes = testing_support::ReadFile(link.FileName());
+    testing_support::DeleteTree(folder);
+    return bytes;
 }
 
 const std::string& BaseLink(Rng& rng) {
