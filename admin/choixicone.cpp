@@ -72,7 +72,7 @@ TChoixIcone::TChoixIcone()
     AddHint(Bzekicons.Handle(), "Ressources du fichier \"ZEKICONS.DLL\"");
 
     OpenDialog1.title = "Sélection du fichier d'icône";
-    OpenDialog1.defaultExt = "dll";
+    OpenDialog1.defaultExt = "*.dll";
     OpenDialog1.fileName = "*.dll";
     OpenDialog1.filter = "Bibliothèque|*.dll|application|*.exe|icône|*.ico";
     OpenDialog1.options = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_SHAREAWARE |

@@ -61,7 +61,10 @@ TFInstall::~TFInstall() = default;
 void TFInstall::BOKClick() {
     modalResult = ui::mrNone;
     const std::string& password = MDP1->MaskText();
-    if (password == std::string(password.size(), ' ')) return;
+    if (password == std::string(password.size(), ' ')) {
+        MDP1->SetFocus();   // pressing OK took it: the next letters belong to the field
+        return;
+    }
     if (password != MDP2->MaskText()) {
         ui::ShowMessage(Handle(), "Mot de passe non confirmé...", ui::Application::Instance().Title(), MB_OK);
         MDP1->Clear();

@@ -107,8 +107,12 @@ void TMain::NouveauDossier() {
     Nomdossier->ENomdossier.SetText("");
     Nomdossier->helpContext = kHelpNewFolder;
     if (Nomdossier->ShowModal() != ui::mrOk) return;
-    if (CreateDirectoryA((DossierBureau + "\\" + Nomdossier->ENomdossier.Text()).c_str(), nullptr)) Refresh();
-    else Message("Impossible de créer ce répertoire...");
+    // One new folder in the profile root: a name that is a path makes none.
+    std::string name = Nomdossier->ENomdossier.Text();
+    if (TypedNameFault(name) == NameFault::None && CreateDirectoryA((DossierBureau + "\\" + name).c_str(), nullptr))
+        Refresh();
+    else
+        Message("Impossible de créer ce répertoire...");
 }
 
 void TMain::NouveauRaccourci() {
@@ -138,8 +142,9 @@ void TMain::ProprietesSelection() {
         if (Nomdossier->ShowModal() != ui::mrOk) return;
         std::string name = Nomdossier->ENomdossier.Text();
         if (name == caption) return;
-        if (MoveFileA(path.c_str(), (LsFileListView1->Directory() + "\\" + name).c_str()))
-            LsFileListView1->SetSubItem(LsFileListView1->Selected(), 0, name);
+        if (TypedNameFault(name) == NameFault::None &&
+            MoveFileA(path.c_str(), (LsFileListView1->Directory() + "\\" + name).c_str()))
+            LsFileListView1->RenameItem(LsFileListView1->Selected(), name);
         else
             Message("Changement de nom de dossier impossible...");
         return;

@@ -53,7 +53,7 @@ const ListColumn kListColumns[] = {
     {"Taille", 70, LVCFMT_RIGHT},
     {"Type", 70},
     {"Modifié le", 110},
-    {"Attributs", 70, LVCFMT_RIGHT},
+    {"Attributs", kDefaultColumnWidth, LVCFMT_RIGHT},
 };
 
 ui::BitmapHandle LoadPicture(int id) {
@@ -83,6 +83,8 @@ TMain::TMain() {
     CreateToolbar();
     CreateList();
     CreateMenu();
+    // New shortcuts start a normal window (hot key 0 is the link's own start).
+    SHL1.SetWindowState(velmora::TWindowState::wsNormal);
     WireEvents();
     FormCreate();
     FormResize();
@@ -188,12 +190,14 @@ void TMain::FormShow() {
 
 void TMain::OuvreProfil(const std::string& root) {
     DossierBureau = root;
+    LsFileListView1->SetRoot(root);   // from now on the list stays inside the profile
     LsDirComboBox1->SetDrive(root.empty() ? 'C' : root[0]);
     LsDirComboBox1->SetSelectedDir(root);
     LsFileListView1->SetDirectory(root);
     Label1->SetCaption(LsFileListView1->Directory());
     std::string element = LastElement(Label1->Caption());
     SetText(velmora::UpperCase(element) == ".DEFAULT" ? "Bureau par défaut" : "Bureau de " + element);
+    if (SelectUser) SelectUser->ProfilOuvert = LastElement(root);
     LsFileListView1Change();
     ChargeParametres();
 }
@@ -253,7 +257,10 @@ void TMain::FormResize() {
     }
     RECT client = ClientRect();
     if (Wallpaper1) Wallpaper1->Realign();
-    if (TBQuit) TBQuit->SetBounds(client.right - 25, 0, TToolbarButton97::kWidth, TToolbarButton97::kHeight);
+    if (TBQuit) {
+        TBQuit->SetBounds(client.right - 25, 0, TToolbarButton97::kWidth, TToolbarButton97::kHeight);
+        MoveHint(*TBQuit);
+    }
     if (Bevel1) Bevel1->SetBounds(0, 21, client.right, 2);
     if (LsFileListView1)
         MoveWindow(LsFileListView1->Handle(), 0, kToolbarHeight, client.right, client.bottom - kToolbarHeight, TRUE);

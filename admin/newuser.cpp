@@ -1,6 +1,7 @@
 #include "admin/newuser.h"
 
 #include "admin/dialog_look.h"
+#include "admin/shortcut_names.h"
 #include "resources/selectuser_ids.h"
 
 namespace quorvel {
@@ -34,8 +35,11 @@ TNewUser::TNewUser(std::string profilesFolder) : profilesFolder_(std::move(profi
 
 void TNewUser::BitBtn1Click() {
     modalResult = ui::mrOk;
-    // One level only: the profiles folder exists, its parents are not made.
-    if (CreateDirectoryA((profilesFolder_ + "\\" + ENomuser->Text()).c_str(), nullptr)) return;
+    // One level only: the profiles folder exists, its parents are not made,
+    // and a name that is a path makes no folder anywhere.
+    std::string name = ENomuser->Text();
+    if (TypedNameFault(name) == NameFault::None && CreateDirectoryA((profilesFolder_ + "\\" + name).c_str(), nullptr))
+        return;
     ShowFailure(Handle(), "Impossible de créer cet utilisateur...");
     modalResult = ui::mrNone;
 }

@@ -22,8 +22,10 @@ void WriteSetting(const SettingsFile& file, const SettingKey& key, const std::st
 }
 
 OptionValues LitParametres(const SettingsFile& file) {
+    // A flag that the file lacks shows what the shell does without it, so
+    // that saving unchanged options changes nothing on the desktop.
     OptionValues v;
-    v.CloseWin = file.ReadFlag(velmora::kExitAllowed, 0);
+    v.CloseWin = file.ReadFlag(velmora::kExitAllowed, 1);
     v.diskA = file.ReadFlag(velmora::kDriveAVisible, 0);
     v.session = file.ReadFlag(velmora::kSessionAllowed, 0);
     // Absent or unusable, a colour or the picture stays as the initial state has it: empty.
@@ -31,8 +33,8 @@ OptionValues LitParametres(const SettingsFile& file) {
     v.NomImage = file.ReadString(velmora::kBackImage, "");
     v.TextColor = ColorText(file, velmora::kTextColor);
     v.TextBackColor = ColorText(file, velmora::kTextBackColor);
-    v.transparent = file.ReadFlag(velmora::kTextTransparent, 0);
-    v.icovisible = file.ReadFlag(velmora::kUnloadIconVisible, 0);
+    v.transparent = file.ReadFlag(velmora::kTextTransparent, 1);
+    v.icovisible = file.ReadFlag(velmora::kUnloadIconVisible, 1);
     return v;
 }
 

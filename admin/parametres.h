@@ -38,7 +38,8 @@ struct OptionValues {
 };
 
 // The dialog's values after a load of the file from the initial state: the
-// flags always, a colour or the picture only when the file holds a usable one.
+// flags always (the shell's defaults for those that the file lacks), a colour
+// or the picture only when the file holds a usable one.
 OptionValues LitParametres(const velmora::SettingsFile& file);
 
 // Writes the nine keys in their fixed order; an empty colour is skipped, the

@@ -47,7 +47,9 @@ TSelectUser::TSelectUser(TFOptions& options, std::function<void(const std::strin
     Panel1->SetTransparent(true);
     Panel1->SetFont(ui::MakeFont("MS Sans Serif", 11, true));
 
-    ListBox1 = std::make_unique<ui::ListBox>(*this, kListBox1, LBS_NOTIFY | LBS_SORT | WS_VSCROLL);
+    // Its height is the design's, not rounded down to whole lines.
+    ListBox1 = std::make_unique<ui::ListBox>(*this, kListBox1,
+                                             LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT | WS_VSCROLL);
     ListBox1->onDblClick = [this] { ListBox1DblClick(); };
 
     auto button = [this](const RECT& r, int glyph, const char* hint) {
@@ -92,11 +94,9 @@ void TSelectUser::RemplitListe() {
     WIN32_FIND_DATAA entry;
     ui::FindHandle find(FindFirstFileA((DossierProfils + "\\*.*").c_str(), &entry));
     if (!find) return;
-    // The folder's own "." and ".." come first.
-    for (int skipped = 0; skipped < 2; ++skipped)
-        if (!FindNextFileA(find.get(), &entry)) return;
     do {
-        if (IsPlainFolder(entry)) ListBox1->Add(entry.cFileName);
+        std::string name = entry.cFileName;
+        if (name != "." && name != ".." && IsPlainFolder(entry)) ListBox1->Add(name);
     } while (FindNextFileA(find.get(), &entry));
 }
 
@@ -125,6 +125,10 @@ void TSelectUser::BitBtn4Click() {
     std::string name = ListBox1->Item(selected);
     if (name == velmora::kDefaultProfile) {
         ShowFailure(Handle(), "Impossible de supprimer l'utilisateur par défaut...");
+        return;
+    }
+    if (lstrcmpiA(name.c_str(), ProfilOuvert.c_str()) == 0) {
+        ShowFailure(Handle(), "Impossible de supprimer l'utilisateur en cours de modification...");
         return;
     }
     int answer = ui::platform().messageBox(Handle(), "Confirmation de la suppression ?",

@@ -27,6 +27,9 @@ public:
 
     std::string DossierProfils;
     std::string UtilisateurChoisi;
+    // The profile that the main window shows (its folder's name, any case):
+    // deleting it would leave the window on a folder that is gone.
+    std::string ProfilOuvert;
 
     std::unique_ptr<ui::Label> Panel1;
     std::unique_ptr<ui::ListBox> ListBox1;

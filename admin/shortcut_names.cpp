@@ -35,21 +35,35 @@ std::optional<int> DecimalValue(const std::string& text) {
     return static_cast<int>(value);
 }
 
-std::string ShortcutNameProblem(const std::string& name) {
-    if (name.find_first_not_of(' ') == std::string::npos) return kMissingName;
+NameFault TypedNameFault(const std::string& name) {
+    if (name.find_first_not_of(' ') == std::string::npos) return NameFault::Missing;
     for (unsigned char c : name)
         if (c < 32 || std::string("\\/:*?\"<>|").find(static_cast<char>(c)) != std::string::npos)
-            return kForbiddenCharacters;
+            return NameFault::Characters;
     // The system's devices answer to these names whatever the extension.
     std::string device = name.substr(0, name.find('.'));
     device.erase(device.find_last_not_of(' ') + 1);
     CharUpperBuffA(device.data(), static_cast<DWORD>(device.size()));
     static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CLOCK$"};
     for (const char* d : kDevices)
-        if (device == d) return kReservedName;
+        if (device == d) return NameFault::Reserved;
     if (device.size() == 4 && (device.rfind("COM", 0) == 0 || device.rfind("LPT", 0) == 0) &&
         device[3] >= '1' && device[3] <= '9')
-        return kReservedName;
+        return NameFault::Reserved;
+    // The system drops a final dot or blank: "." and ".." name the folder itself and its parent.
+    if (name.back() == '.' || name.back() == ' ') return NameFault::Ending;
+    return name.size() > kMaxTypedName ? NameFault::TooLong : NameFault::None;
+}
+
+std::string ShortcutNameProblem(const std::string& name) {
+    switch (TypedNameFault(name)) {
+        case NameFault::None: return {};
+        case NameFault::Missing: return kMissingName;
+        case NameFault::Characters: return kForbiddenCharacters;
+        case NameFault::Reserved: return kReservedName;
+        case NameFault::Ending: return kBadEnding;
+        case NameFault::TooLong: return kNameTooLong;
+    }
     return {};
 }
 

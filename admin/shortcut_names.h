@@ -1,5 +1,6 @@
 // Paths and names as the shortcut dialog and its callers cut them, and the
-// test of a name typed under an icon. No window is involved.
+// one test of every name that the administrator types for an entry: a
+// shortcut, a folder of a profile, a profile. No window is involved.
 #pragma once
 
 #include <optional>
@@ -21,6 +22,13 @@ std::string NameBeforeFirstDot(const std::string& fileName);
 // The value of a decimal text ("-2", "17"); none when the text is not one.
 std::optional<int> DecimalValue(const std::string& text);
 
+// What keeps a typed name from naming exactly one new entry of the folder it
+// is typed for: a path ("..\\EVIL", "C:x"), a device ("CON", "lpt1.txt"), a
+// name that the system would cut ("Jeux.", "Jeux ") or one too long.
+enum class NameFault { None, Missing, Characters, Reserved, Ending, TooLong };
+inline constexpr size_t kMaxTypedName = 64;
+NameFault TypedNameFault(const std::string& name);
+
 // Why a text typed under an icon cannot become a shortcut's file name: the
 // message to show, or an empty text when the name is usable.
 std::string ShortcutNameProblem(const std::string& name);
@@ -28,7 +36,9 @@ std::string ShortcutNameProblem(const std::string& name);
 inline constexpr char kMissingName[] = "Affectez un nom à votre raccourci...";
 inline constexpr char kForbiddenCharacters[] =
     "Le nom du raccourci ne peut contenir aucun des caractères \\ / : * ? \" < > |...";
+inline constexpr char kBadEnding[] = "Le nom du raccourci ne peut finir par un point ou un espace...";
 inline constexpr char kReservedName[] =
     "Ce nom est réservé par le système, choisissez-en un autre...";
+inline constexpr char kNameTooLong[] = "Le nom du raccourci ne peut dépasser 64 caractères...";
 
 }  // namespace quorvel

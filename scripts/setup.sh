@@ -2,9 +2,10 @@
 # Installs what building and running Velmora needs on Debian, when missing:
 # the win32-thread cross compilers (the posix ones link a threading runtime
 # that Windows 95/98 cannot load), and Wine for both architectures: 32-bit
-# Wine (wine32, from the i386 architecture) runs the 32-bit build.
+# Wine (wine32, from the i386 architecture) runs the 32-bit build; Halibut
+# writes the help file and the guide.
 set -eu
-packages="cmake make g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32 googletest
+packages="cmake make g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32 googletest halibut
           wine wine64 wine32:i386 fonts-wine xvfb x11-utils imagemagick xdotool python3"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"

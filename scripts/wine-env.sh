@@ -68,7 +68,7 @@ velmora_prefix() {
         local stamp="$WINEPREFIX/.velmora-ready" setup
         setup=$(velmora_wine_setup)
         if [ "$(cat "$stamp" 2>/dev/null)" != "$setup" ]; then
-            wineserver -k 2>/dev/null
+            wineserver -k 2>/dev/null || true
             rm -rf "$WINEPREFIX"
             wineboot -i >/dev/null 2>&1
             mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"

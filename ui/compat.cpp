@@ -82,6 +82,28 @@ void MouseLeaveTimerTick(HWND hwnd) {
     SendMessageA(hwnd, WM_MOUSELEAVE, 0, 0);
 }
 
+bool EnableShutdownPrivilege() {
+    if (IsWindows9x()) return true;
+    // Looked up: Windows 95's ADVAPI32 has none of them.
+    using OpenTokenFn = BOOL(WINAPI*)(HANDLE, DWORD, HANDLE*);
+    using LookupFn = BOOL(WINAPI*)(const char*, const char*, LUID*);
+    using AdjustFn = BOOL(WINAPI*)(HANDLE, BOOL, TOKEN_PRIVILEGES*, DWORD, TOKEN_PRIVILEGES*, DWORD*);
+    auto openToken = Lookup<OpenTokenFn>("advapi32.dll", "OpenProcessToken");
+    auto lookup = Lookup<LookupFn>("advapi32.dll", "LookupPrivilegeValueA");
+    auto adjust = Lookup<AdjustFn>("advapi32.dll", "AdjustTokenPrivileges");
+    HANDLE token = nullptr;
+    if (!openToken || !lookup || !adjust ||
+        !openToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+        return false;
+    KernelHandle owner(token);
+    TOKEN_PRIVILEGES wanted = {};
+    wanted.PrivilegeCount = 1;
+    wanted.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    if (!lookup(nullptr, "SeShutdownPrivilege", &wanted.Privileges[0].Luid)) return false;
+    // Succeeds without enabling anything when the account lacks the privilege.
+    return adjust(token, FALSE, &wanted, 0, nullptr, nullptr) && GetLastError() == ERROR_SUCCESS;
+}
+
 void DrawTransparent(HDC dst, int x, int y, int w, int h, HDC src, int sw, int sh, COLORREF key) {
     // A monochrome mask: white where the source has the key colour.
     MemoryDC maskDC(dst);

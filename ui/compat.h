@@ -33,6 +33,12 @@ inline constexpr UINT_PTR kMouseLeaveTimer = 0x4D4C;   // 'ML'
 // timer stops and hwnd receives WM_MOUSELEAVE.
 void MouseLeaveTimerTick(HWND hwnd);
 
+// On the NT family a program may end the session with a shut-down only once
+// it holds the shutdown privilege, which it must enable first; Windows 95/98
+// have no privileges. Answers whether the privilege is now held (always true
+// on 95/98).
+bool EnableShutdownPrivilege();
+
 // Copies the source rectangle (sw x sh at 0, 0 of src) to (x, y, w, h) of dst,
 // stretched, leaving the destination as it was wherever the source has the
 // colour key. Drawn through a mask, as TransparentBlt (MSIMG32, absent from

@@ -172,6 +172,16 @@ void Form::AddHint(GraphicControl& control) {
     SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
+void Form::MoveHint(GraphicControl& control) {
+    if (!tooltip_) return;
+    TTTOOLINFOA ti = {};
+    ti.cbSize = TTTOOLINFOA_V1_SIZE;
+    ti.hwnd = control.Parent().Handle();
+    ti.uId = reinterpret_cast<UINT_PTR>(&control);
+    ti.rect = control.Bounds();
+    SendMessageA(tooltip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
 bool Form::PreviewMessage(MSG& msg) {
     if (keyPreview && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN))
         return FormKeyDown(static_cast<WORD>(msg.wParam), ShiftState::FromKeyboard());

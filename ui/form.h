@@ -70,6 +70,9 @@ public:
     // Tool tips for the form's controls, shown when the mouse rests on them.
     void AddHint(HWND control, const std::string& text);
     void AddHint(GraphicControl& control);
+    // A windowless control's hint shows over its place: after it moved, this
+    // puts the hint where it is now.
+    void MoveHint(GraphicControl& control);
 
     // Called by the message loop before the message is dispatched; true when
     // the form consumed it (key preview).

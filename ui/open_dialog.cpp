@@ -17,6 +17,9 @@ bool OpenDialog::Execute(HWND owner) {
     char file[MAX_PATH] = {};
     fileName.copy(file, sizeof file - 1);
     std::string filters = FilterForDialog(filter);
+    // Forms write the default extension as a pattern ("*.dll"); the system
+    // appends it as it is given, so it gets the bare extension.
+    std::string extension = defaultExt.substr(defaultExt.find_last_of("*.") + 1);
 
     OPENFILENAMEA ofn = {};
     // The size that Windows 95 and 98 accept; later systems take it too.
@@ -28,7 +31,7 @@ bool OpenDialog::Execute(HWND owner) {
     ofn.nMaxFile = sizeof file;
     ofn.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
     ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
-    ofn.lpstrDefExt = defaultExt.empty() ? nullptr : defaultExt.c_str();
+    ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     ofn.Flags = options | OFN_EXPLORER;
     if (!platform().openFileDialog(ofn)) return false;
     fileName = file;

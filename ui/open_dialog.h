@@ -19,7 +19,7 @@ public:
     int filterIndex = 1;     // 1-based, the entry shown first
     std::string fileName;    // the initial name, then the chosen file
     std::string initialDir;
-    std::string defaultExt;  // without its dot
+    std::string defaultExt;  // "dll", or as a pattern: "*.dll"
     DWORD options = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
 
     // Runs the dialog; answers true when a file was chosen, which then is in

@@ -1,5 +1,7 @@
 #include "ui/platform.h"
 
+#include "ui/compat.h"
+
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -39,7 +41,10 @@ Platform RealPlatform() {
         return reinterpret_cast<INT_PTR>(ShellExecuteA(owner, nullptr, file.c_str(), parameters.c_str(),
                                                        folder.c_str(), show));
     };
-    p.exitWindows = [](UINT flags) { return ExitWindowsEx(flags, 0) != FALSE; };
+    p.exitWindows = [](UINT flags) {
+        if (flags & (EWX_SHUTDOWN | EWX_REBOOT | EWX_POWEROFF)) EnableShutdownPrivilege();
+        return ExitWindowsEx(flags, 0) != FALSE;
+    };
     p.formatDrive = [](HWND owner, UINT drive, UINT formatId, UINT options) {
         return SHFormatDrive(owner, drive, formatId, options);
     };

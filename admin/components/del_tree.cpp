@@ -6,6 +6,10 @@
 #include "ui/handles.h"
 #include "ui/platform.h"
 
+#include <winioctl.h>
+
+#include <vector>
+
 namespace quorvel {
 
 namespace {
@@ -13,15 +17,39 @@ namespace {
 // Whether searching folder + "\*.*" would walk a whole drive or share: "C:",
 // "C:\" and "\\server\share" all lead there.
 bool IsRoot(const std::string& folder) {
-    char full[MAX_PATH];
-    DWORD n = GetFullPathNameA((folder + "\\").c_str(), sizeof full, full, nullptr);
-    if (n == 0 || n >= sizeof full) return false;
-    std::string path(full, n);
+    std::string path = FullPath(folder + "\\");
+    if (path.empty()) return false;
     while (!path.empty() && path.back() == '\\') path.pop_back();
     if (path.size() <= 2) return true;
     if (path.compare(0, 2, "\\\\") != 0) return false;
     size_t server = path.find('\\', 2);
     return server == std::string::npos || path.find('\\', server + 1) == std::string::npos;
+}
+
+bool IsLink(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// Removes a link (a reparse point: the NT family's folder links, Wine's view
+// of a Unix symbolic link) itself, never what it points to. Only a handle
+// that the system proves to be the link is used to delete; where opening the
+// link reaches its target instead (Wine), the link stays and the answer is false.
+bool RemoveLink(const std::string& path) {
+    constexpr DWORD kShare = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    constexpr DWORD kItself = FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT;
+    {
+        ui::KernelHandle link(CreateFileA(path.c_str(), 0, kShare, nullptr, OPEN_EXISTING, kItself, nullptr));
+        if (!link) return false;
+        std::vector<char> data(MAXIMUM_REPARSE_DATA_BUFFER_SIZE);
+        DWORD size = 0;
+        if (!DeviceIoControl(link.get(), FSCTL_GET_REPARSE_POINT, nullptr, 0, data.data(),
+                             static_cast<DWORD>(data.size()), &size, nullptr))
+            return false;
+    }
+    ui::KernelHandle deleting(CreateFileA(path.c_str(), DELETE, kShare, nullptr, OPEN_EXISTING,
+                                          kItself | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    deleting.reset();   // the link goes with its last handle
+    return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
 }  // namespace
@@ -30,11 +58,12 @@ bool TMPDelTree::DelTree() {
     errorReported_ = false;
     cancelled_ = false;
 
-    // Climb one level, so that a folder that is current can be removed.
-    if (std::string current = CurrentFolder(); !current.empty())
-        SetCurrentDirectoryA((WithBackslash(current) + "..").c_str());
-
     if (!Path.empty() && Path.back() == '\\') Path.pop_back();
+    if (IsLink(GetFileAttributesA(Path.c_str()))) {
+        if (RemoveLink(Path)) return true;
+        Report("Cannot delete directory %s", Path);
+        return false;
+    }
     if (!FolderExists(Path)) {
         Report("The directory %s doesn't exist", Path);
         return true;
@@ -44,6 +73,9 @@ bool TMPDelTree::DelTree() {
         Report("Cannot delete directory %s", Path);
         return false;
     }
+    // A folder that is current cannot be removed: the current folder leaves
+    // the tree for its parent. Any other current folder stays as it is.
+    if (IsWithin(CurrentFolder(), Path)) SetCurrentDirectoryA((FullPath(Path) + "\\..").c_str());
     return DeleteFolder(Path);
 }
 
@@ -53,9 +85,17 @@ bool TMPDelTree::DeleteFolder(const std::string& folder) {
     if (find) {
         do {
             std::string name = entry.cFileName;
+            if (name == "." || name == "..") continue;
             std::string path = folder + "\\" + name;
+            if (IsLink(entry.dwFileAttributes)) {
+                // Not descended into, and its failure does not stop the others.
+                if (!RemoveLink(path))
+                    Report(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? "Cannot delete directory %s"
+                                                                            : "Cannot delete file %s",
+                           path);
+                continue;
+            }
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                if (name == "." || name == "..") continue;
                 DeleteFolder(path);   // the other entries go on whatever happened
                 if (cancelled_) return false;
                 continue;

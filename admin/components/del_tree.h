@@ -1,6 +1,8 @@
 // TMPDelTree: deletes a folder with everything in it, files of any attribute
-// and sub-folders to any depth. Callers act on the true/false result; at most
-// one message is shown per run, and only when Verbose is set.
+// and sub-folders to any depth. A link inside (a reparse point) is removed
+// itself, never followed: nothing outside the folder is touched. Callers act
+// on the true/false result; at most one message is shown per run, and only
+// when Verbose is set.
 #pragma once
 
 #include <windows.h>

@@ -6,7 +6,6 @@
 #include "ui/platform.h"
 
 #include <shellapi.h>
-#include <shlobj.h>
 
 #include <algorithm>
 #include <cctype>
@@ -24,22 +23,8 @@ HIMAGELIST& SmallImages() {
     return images;
 }
 
-// The icon that stands for the list of drives: the computer's own.
-int DrivesIcon() {
-    static int index = [] {
-        int found = 15;
-        LPITEMIDLIST pidl = nullptr;
-        if (SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &pidl)) && pidl) {
-            SHFILEINFOA info = {};
-            if (SHGetFileInfoA(reinterpret_cast<LPCSTR>(pidl), 0, &info, sizeof info,
-                               SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON))
-                found = info.iIcon;
-            CoTaskMemFree(pidl);
-        }
-        return found;
-    }();
-    return index;
-}
+// The system image list's picture for the list of drives.
+constexpr int kDrivesIcon = 15;
 
 char Lower(char c) { return static_cast<char>(tolower(static_cast<unsigned char>(c))); }
 
@@ -205,7 +190,7 @@ bool TLsDirComboBox::OnReflectedDrawItem(DRAWITEMSTRUCT* di) {
         query |= SHGFI_OPENICON;
     }
     std::string name = "Drives";
-    int image = DrivesIcon();
+    int image = kDrivesIcon;
     if (text != kDrivesItem) {
         SHFILEINFOA info = {};
         SHGetFileInfoA(text.substr(text.find(':') + 1).c_str(), 0, &info, sizeof info, query);

@@ -60,7 +60,7 @@ private:
 
 std::vector<ListColumn> DefaultListColumns() {
     return {{"Name", 140}, {"Size", 70, LVCFMT_RIGHT}, {"Type", 70}, {"Modified", 110},
-            {"Attributes", 50, LVCFMT_RIGHT}};
+            {"Attributes", kDefaultColumnWidth, LVCFMT_RIGHT}};
 }
 
 TLsFileListView::TLsFileListView(ui::Form& owner, const RECT& bounds,
@@ -81,9 +81,28 @@ TLsFileListView::~TLsFileListView() {
 void TLsFileListView::SetDirectory(const std::string& value) {
     // An empty text names no folder: the list stays as it is.
     if (value.empty() || lstrcmpiA(value.c_str(), directory_.c_str()) == 0) return;
-    SetCurrentDirectoryA(WithBackslash(value).c_str());
-    directory_ = CurrentFolder();
+    // Whatever folder happens to be current is not shown in its place.
+    if (MayShow(value) && SetCurrentDirectoryA(WithBackslash(value).c_str())) directory_ = CurrentFolder();
     RefreshList();
+}
+
+void TLsFileListView::SetRoot(const std::string& value) {
+    root_ = value;
+    if (MayShow(directory_)) return;
+    directory_.clear();
+    RefreshList();
+}
+
+bool TLsFileListView::MayShow(const std::string& folder) const {
+    if (root_.empty()) return true;
+    if (folder.empty() || !IsWithin(folder, root_)) return false;
+    // Every level below the root is a folder of its own, not a link elsewhere.
+    std::string root = WithBackslash(FullPath(root_)), full = WithBackslash(FullPath(folder));
+    for (size_t end = full.find('\\', root.size()); end != std::string::npos; end = full.find('\\', end + 1)) {
+        DWORD attributes = GetFileAttributesA(full.substr(0, end).c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return false;
+    }
+    return true;
 }
 
 void TLsFileListView::SetMask(const std::string& value) {
@@ -154,6 +173,16 @@ void TLsFileListView::AddEntry(const std::string& folder, const std::string& nam
     for (int sub = siSize; sub <= siAttributes; ++sub) SetSubItem(item, sub + 1, e.sub[sub]);
 }
 
+void TLsFileListView::RenameItem(int item, const std::string& name) {
+    LPARAM data = ItemData(item);
+    if (data >= 1 && static_cast<size_t>(data) <= entries_.size()) {
+        FileEntry& entry = entries_[data - 1];
+        entry.caption = name;
+        entry.sub[siPath] = WithBackslash(directory_) + name;
+    }
+    SetSubItem(item, 0, name);
+}
+
 std::string TLsFileListView::SubItemText(int item, int index) const {
     LPARAM data = ItemData(item);
     if (data < 1 || static_cast<size_t>(data) > entries_.size() || index < 0 || index > siKind) return {};
@@ -217,10 +246,6 @@ void TLsFileListView::SortBy(int column) {
         sortColumn_ = column;
         sortReversed_ = true;
     }
-    // The owner may have renamed items in place since the folder was read.
-    for (int i = 0; i < Count(); ++i)
-        if (LPARAM data = ItemData(i); data >= 1 && static_cast<size_t>(data) <= entries_.size())
-            entries_[data - 1].caption = ItemText(i);
     ListView_SortItems(Handle(), CompareItems, reinterpret_cast<LPARAM>(this));
 }
 

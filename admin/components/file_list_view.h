@@ -25,6 +25,9 @@ struct ListColumn {
     int format = LVCFMT_LEFT;
 };
 
+// The width of a column that its form gives none.
+inline constexpr int kDefaultColumnWidth = 50;
+
 // "Name", "Size", "Type", "Modified", "Attributes".
 std::vector<ListColumn> DefaultListColumns();
 
@@ -36,9 +39,14 @@ public:
 
     // The folder shown, without a final "\" unless it is a drive root.
     // Assigning the same folder in any case changes nothing; with a final "\"
-    // it always reads the folder again.
+    // it always reads the folder again. A folder that cannot be made current,
+    // or that lies outside Root, leaves the list on its folder, read again.
     const std::string& Directory() const { return directory_; }
     void SetDirectory(const std::string& value);
+    // The folder that the list never leaves, nor goes out of through a link;
+    // empty for none. A list outside the new root is emptied.
+    const std::string& Root() const { return root_; }
+    void SetRoot(const std::string& value);
     // Patterns separated by ";"; an entry matching two is listed twice.
     const std::string& Mask() const { return mask_; }
     void SetMask(const std::string& value);
@@ -49,6 +57,8 @@ public:
     const std::string& SelectedPath() const { return selectedPath_; }
 
     void RefreshList();
+    // Gives an item the name that its entry now has on the disk.
+    void RenameItem(int item, const std::string& name);
     // A sub-item (SubItemIndex) of an item that the list made.
     std::string SubItemText(int item, int index) const;
 
@@ -67,12 +77,14 @@ protected:
 private:
     friend class TLsDirComboBox;
 
+    bool MayShow(const std::string& folder) const;
     void AddEntry(const std::string& folder, const std::string& name);
     void DblClickAction();
     void SortBy(int column);
     static int CALLBACK CompareItems(LPARAM a, LPARAM b, LPARAM self);
 
     std::string directory_;
+    std::string root_;
     std::string mask_ = "*.*";
     std::string selectedPath_;
     TLsDirComboBox* dirCombo_ = nullptr;

@@ -24,4 +24,20 @@ std::string WithBackslash(const std::string& path) {
     return !path.empty() && path.back() == '\\' ? path : path + "\\";
 }
 
+std::string FullPath(const std::string& path) {
+    char full[MAX_PATH];
+    DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    return n == 0 || n >= sizeof full ? std::string() : std::string(full, n);
+}
+
+bool IsWithin(const std::string& path, const std::string& folder) {
+    std::string inner = FullPath(path), outer = FullPath(folder);
+    if (inner.empty() || outer.empty()) return false;
+    inner = WithBackslash(inner);
+    outer = WithBackslash(outer);
+    return inner.size() >= outer.size() &&
+           CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, inner.c_str(), static_cast<int>(outer.size()),
+                          outer.c_str(), static_cast<int>(outer.size())) == CSTR_EQUAL;
+}
+
 }  // namespace quorvel

@@ -126,11 +126,13 @@ TEST(TChoixIcone, BrowsingReplacesTheSourceAndCancellingKeepsIt) {
         EXPECT_EQ(std::string(ofn.lpstrFilter, sizeof kFilter), std::string(kFilter, sizeof kFilter));
         EXPECT_EQ(ofn.nFilterIndex, 1u);
         EXPECT_TRUE(ofn.Flags & OFN_FILEMUSTEXIST);
+        EXPECT_STREQ(ofn.lpstrDefExt, "dll");
         offered.push_back(ofn.lpstrFile);
         if (choose) lstrcpyA(ofn.lpstrFile, other.c_str());
         return choose;
     };
     TChoixIcone chooser;
+    EXPECT_EQ(chooser.OpenDialog1.defaultExt, "*.dll");
     ModalScript script([&](ui::Form&) {
         chooser.BParcours.Click();
         EXPECT_EQ(chooser.Label2.Caption(), " ");

@@ -55,6 +55,14 @@ TEST_F(PasswordDialog, AnEmptyFirstFieldIsRefusedWithoutAWord) {
         d.BOK->Click();
         EXPECT_EQ(d.modalResult, ui::mrNone);
         EXPECT_EQ(d.MDP2->MaskText(), "abc       ") << "nothing is emptied";
+        // Enter leaves the focus in the field: the next letters are typed
+        // there, not taken for the buttons' accelerators ("a" cancels).
+        d.MDP1->SetFocus();
+        PressKey(d.MDP1->Handle(), VK_RETURN);
+        EXPECT_EQ(GetFocus(), d.MDP1->Handle());
+        Type(GetFocus(), "ao");
+        EXPECT_EQ(d.modalResult, ui::mrNone);
+        EXPECT_EQ(d.MDP1->MaskText(), "ao        ");
         d.BCancel->Click();
     });
     EXPECT_EQ(result, ui::mrCancel);

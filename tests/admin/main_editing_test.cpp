@@ -95,6 +95,28 @@ TEST_F(EditingTest, NewFoldersGoIntoTheProfileRoot) {
     EXPECT_EQ(messages.shown[0].text, "Impossible de créer ce répertoire...");
 }
 
+TEST_F(EditingTest, AFolderNameThatIsAPathMakesNoFolderAnywhere) {
+    CreateDirectoryA((root + "\\Jeux").c_str(), nullptr);
+    Reload();
+    std::string typed;
+    answer = [&](ui::Form&) {
+        nomdossier->ENomdossier.SetText(typed);
+        return static_cast<int>(ui::mrOk);
+    };
+    for (std::string name : {"..\\EVIL", "..", "CON", "Jeux2.", "C:EVIL", ""}) {
+        typed = name;
+        messages.shown.clear();
+        main->NouveauDossier();
+        SelectCaption("jeux");
+        main->ProprietesSelection();
+        ASSERT_EQ(messages.shown.size(), 2u) << name;
+        EXPECT_EQ(messages.shown[0].text, "Impossible de créer ce répertoire...");
+        EXPECT_EQ(messages.shown[1].text, "Changement de nom de dossier impossible...");
+    }
+    EXPECT_EQ(testing_support::EntryNames(root), std::vector<std::string>{"Jeux"});
+    EXPECT_EQ(testing_support::EntryNames(Profiles()), (std::vector<std::string>{".default", ".default.ini"}));
+}
+
 TEST_F(EditingTest, KeysActOnlyWithTheRightSelection) {
     Shortcut(root, "Jeu", "C:\\windows\\notepad.exe");
     Reload();
@@ -151,6 +173,39 @@ TEST_F(EditingTest, FoldersAreRenamedByEnterAndOpenedByADoubleClick) {
     SendMessageA(main->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&dbl));
     EXPECT_TRUE(shownForms.empty()) << "a double-click opens the folder, no dialog";
     EXPECT_STRCASEEQ(main->LsFileListView1->Directory().c_str(), (root + "\\JEUX").c_str());
+}
+
+TEST_F(EditingTest, TheListNeverLeavesTheProfile) {
+    for (const char* name : {"A", "B"}) CreateDirectoryA((root + "\\" + name).c_str(), nullptr);
+    Reload();
+    messages.answer = IDYES;
+    SelectCaption("a");
+    main->SupprimeSelection();
+    answer = [this](ui::Form&) {
+        nomdossier->ENomdossier.SetText("C");
+        return static_cast<int>(ui::mrOk);
+    };
+    SelectCaption("b");
+    main->ProprietesSelection();
+    SelectCaption("C");
+    NMHDR dbl = {main->LsFileListView1->Handle(), 0, static_cast<UINT>(NM_DBLCLK)};
+    SendMessageA(main->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&dbl));
+    EXPECT_STRCASEEQ(main->LsFileListView1->Directory().c_str(), (root + "\\C").c_str()) << "the renamed folder";
+    main->TBBPPClick();
+    main->TBBPPClick();   // at the root already
+    EXPECT_EQ(main->LsFileListView1->Directory(), root);
+
+    // Whatever the process's current folder, a folder that went away or one
+    // outside the profile leaves the list where it is.
+    SetCurrentDirectoryA(Profiles().c_str());
+    for (std::string elsewhere : {root + "\\gone", Profiles(), root + "\\..\\..", std::string("C:\\")}) {
+        main->LsFileListView1->SetDirectory(elsewhere);
+        EXPECT_EQ(main->LsFileListView1->Directory(), root) << elsewhere;
+    }
+    // Nor does it go through a link out of the profile.
+    ASSERT_TRUE(testing_support::MakeLink(root + "\\ailleurs", Profiles()));
+    main->LsFileListView1->SetDirectory(root + "\\ailleurs");
+    EXPECT_EQ(main->LsFileListView1->Directory(), root);
 }
 
 TEST_F(EditingTest, EditingKeepsTheNameUpToItsFirstDotAndNeverLosesTheShortcut) {
@@ -238,6 +293,10 @@ TEST_F(EditingTest, CopyAndPasteMakeANewShortcutWithTheTargetsOwnIcon) {
     EXPECT_EQ(dialogFields[4], "C:\\windows\\system32\\winemine.exe");
     EXPECT_EQ(dialogFields[5], "0");
     EXPECT_EQ(Read(other + "\\jeu.lnk").Arguments, "/x");
+    // Wine's link object reads every show command back as normal: the file's header says what was written.
+    std::string file = testing_support::ReadFile(other + "\\jeu.lnk");
+    ASSERT_GE(file.size(), 64u);
+    EXPECT_EQ(file[60], SW_SHOWNORMAL) << "a new shortcut opens a normal window";
 }
 
 TEST_F(EditingTest, AFolderWithAnyOtherAttributeIsTakenForAShortcut) {

@@ -95,6 +95,29 @@ TEST_F(MainWindowTest, AnotherUserIsOpenedInUpperCaseAfterTheSettingsAreSaved) {
     EXPECT_EQ(main->Text(), "Bureau par défaut");
 }
 
+TEST_F(MainWindowTest, TheOpenProfileCannotBeDeleted) {
+    CreateDirectoryA((Profiles() + "\\marc").c_str(), nullptr);
+    main->OuvreProfil(Root("marc"));
+    messages.shown.clear();
+    messages.answer = IDYES;
+    auto deleteMarc = [this] {
+        SendMessageA(selectUser->Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+        selectUser->ListBox1->Select(static_cast<int>(SendMessageA(
+            selectUser->ListBox1->Handle(), LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>("marc"))));
+        selectUser->BitBtn4->Click();
+    };
+    deleteMarc();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Impossible de supprimer l'utilisateur en cours de modification...");
+    EXPECT_TRUE(testing_support::Exists(Profiles() + "\\marc"));
+    EXPECT_TRUE(testing_support::Exists(Profiles() + "\\marc.ini"));
+
+    main->OuvreProfil(Root(".default"));
+    deleteMarc();
+    EXPECT_EQ(messages.shown.back().text, "Confirmation de la suppression ?");
+    EXPECT_FALSE(testing_support::Exists(Profiles() + "\\marc"));
+}
+
 TEST_F(MainWindowTest, TheOptionsAreSavedHoweverTheDialogCloses) {
     main->OuvreProfil(Root(".default"));
     answer = [this](ui::Form&) {
@@ -175,13 +198,46 @@ TEST_F(MainWindowTest, HiddenGesturesWantShiftAltAndCtrlWithTheRightButton) {
     testing_support::Pump(50);
 }
 
+namespace {
+
+BOOL CALLBACK FindTooltip(HWND w, LPARAM found) {
+    char cls[32];
+    GetClassNameA(w, cls, sizeof cls);
+    auto* tooltip = reinterpret_cast<HWND*>(found);
+    if (lstrcmpiA(cls, TOOLTIPS_CLASSA) == 0 && GetWindow(w, GW_OWNER) == *tooltip) *tooltip = w;
+    return TRUE;
+}
+
+// Where the main window's tooltip shows a windowless control's hint.
+RECT HintRect(TMain& main, TToolbarButton97& button) {
+    HWND tooltip = main.Handle();
+    EnumThreadWindows(GetCurrentThreadId(), FindTooltip, reinterpret_cast<LPARAM>(&tooltip));
+    TTTOOLINFOA ti = {};
+    ti.cbSize = TTTOOLINFOA_V1_SIZE;
+    ti.hwnd = main.Wallpaper1->Handle();
+    ti.uId = reinterpret_cast<UINT_PTR>(&button);
+    SendMessageA(tooltip, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti));
+    return ti.rect;
+}
+
+}  // namespace
+
 TEST_F(MainWindowTest, TheToolbarHintsAreTheProgramsOwn) {
     EXPECT_EQ(main->TBBIns->hint, "Activation du  \"Velmora\"");
     EXPECT_EQ(main->TBBDes->hint, "Désactivation du \"Velmora\"");
     EXPECT_EQ(main->TBBIcone->hint, "Affichage en \"Icône\"");
+    // The quit button sits at the right edge, wherever that goes: its hint with it.
+    RECT hint = HintRect(*main, *main->TBQuit);
+    EXPECT_TRUE(EqualRect(&hint, &main->TBQuit->Bounds()));
+    SetWindowPos(main->Handle(), nullptr, 0, 0, 700, 400, SWP_NOMOVE | SWP_NOZORDER);
+    hint = HintRect(*main, *main->TBQuit);
+    EXPECT_TRUE(EqualRect(&hint, &main->TBQuit->Bounds()));
+    EXPECT_EQ(main->TBQuit->Bounds().right, static_cast<LONG>(main->ClientRect().right - 2));
+
     EXPECT_TRUE(main->TBBIcone->Down());
     main->TBBListe->onClick(*main->TBBListe);
     EXPECT_EQ(main->LsFileListView1->ViewStyle(), static_cast<DWORD>(LVS_REPORT));
+    EXPECT_EQ(ListView_GetColumnWidth(main->LsFileListView1->Handle(), 4), 50) << "Attributs, the default width";
     main->TBBIcone->onClick(*main->TBBIcone);
     EXPECT_EQ(main->LsFileListView1->ViewStyle(), static_cast<DWORD>(LVS_ICON));
 }

@@ -91,13 +91,25 @@ TEST_F(OptionsDialog, LoadTakesFlagsExactlyAndColoursOnlyWhenUsable) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(OptionsDialog, SavingUnchangedOptionsKeepsWhatTheShellShows) {
+    profiles.WriteFile("PAUL.INI", "[DiskA]\r\nVisible=1\r\n[Windows]\r\nSession=1\r\n");
+    ChargeParametres(dialog, profiles / "PAUL", nullptr);
+    SauveParametres(dialog, profiles / "PAUL");
+    // The shell's defaults for the three flags that the file lacked: on.
+    EXPECT_EQ(Read("PAUL", velmora::kUnloadIconVisible), "1");
+    EXPECT_EQ(Read("PAUL", velmora::kExitAllowed), "1");
+    EXPECT_EQ(Read("PAUL", velmora::kTextTransparent), "1");
+    EXPECT_EQ(Read("PAUL", velmora::kDriveAVisible), "1");
+    EXPECT_EQ(Read("PAUL", velmora::kSessionAllowed), "1");
+}
+
 TEST_F(OptionsDialog, NothingOfTheProfileBeforeIsCarriedIntoTheNextSave) {
     profiles.WriteFile("ANNE.INI", "[BackGround]\r\nColor=255\r\nImage=C:\\Plage.bmp\r\n"
                                    "[Text]\r\nColor=65280\r\nBackGround=16711680\r\n[DiskA]\r\nVisible=1\r\n");
     profiles.WriteFile("BRUNO.INI", "[Text]\r\nColor=0\r\n");
     ChargeParametres(dialog, profiles / "ANNE", nullptr);
     ChargeParametres(dialog, profiles / "BRUNO", nullptr);
-    EXPECT_EQ(dialog.Values(), (OptionValues{false, false, false, false, "", "", "0", "", false}));
+    EXPECT_EQ(dialog.Values(), (OptionValues{true, true, false, false, "", "", "0", "", true}));
     EXPECT_EQ(dialog.Panel4->Text(), "");
     EXPECT_FALSE(dialog.Panel1->Color().has_value());
 

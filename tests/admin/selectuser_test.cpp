@@ -79,6 +79,9 @@ TEST_F(SelectUserTest, FirstRunMakesTheHiddenProfilesFolderAndTheDefaultProfileO
 
 TEST_F(SelectUserTest, OnlyPlainFoldersAreListedSorted) {
     auto dialog = Create();
+    RECT list;
+    GetWindowRect(dialog->ListBox1->Handle(), &list);
+    EXPECT_EQ(list.bottom - list.top, 146) << "the design's height, not whole lines";
     // (Wine keeps no read-only mark on folders; hidden and system stand for any other bit.)
     for (const char* name : {"paul", "jean", "cache", "systeme"}) CreateDirectoryA((Profiles() + "\\" + name).c_str(), nullptr);
     SetFileAttributesA((Profiles() + "\\cache").c_str(), FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN);
@@ -101,7 +104,7 @@ TEST_F(SelectUserTest, SelectNeedsALine) {
 TEST_F(SelectUserTest, NewProfilesNeedANameAFolderCanHold) {
     auto dialog = Create();
     messages.shown.clear();
-    std::vector<std::string> tried = {"", ".default", "a*b", "jean"};
+    std::vector<std::string> tried = {"", ".default", "a*b", "..\\evil", "..", "nul", "jean ", "jean"};
     size_t next = 0;
     std::vector<int> results;
     ui::platform().showModal = [&](ui::Form& form) {
@@ -116,13 +119,17 @@ TEST_F(SelectUserTest, NewProfilesNeedANameAFolderCanHold) {
         return newUser.modalResult;
     };
     dialog->BitBtn3->Click();
-    EXPECT_EQ(results, (std::vector<int>{ui::mrNone, ui::mrNone, ui::mrNone, ui::mrOk}));
-    EXPECT_EQ(messages.shown.size(), 3u);
+    std::vector<int> refused(tried.size() - 1, ui::mrNone);
+    refused.push_back(ui::mrOk);
+    EXPECT_EQ(results, refused);
+    EXPECT_EQ(messages.shown.size(), tried.size() - 1);
     for (const auto& m : messages.shown) EXPECT_EQ(m.text, "Impossible de créer cet utilisateur...");
     EXPECT_EQ(dialog->modalResult, ui::mrNone) << "the profiles dialog stays open";
     auto names = Listed(*dialog);
     EXPECT_NE(std::find(names.begin(), names.end(), "jean"), names.end());
     EXPECT_FALSE(testing_support::Exists(Profiles() + "\\jean.ini")) << "no settings file yet";
+    EXPECT_EQ(testing_support::EntryNames(windows.Path()), std::vector<std::string>{"velmo"}) << "nothing beside";
+    EXPECT_EQ(testing_support::EntryNames(Profiles()), (std::vector<std::string>{".default", ".default.ini", "jean"}));
 }
 
 TEST_F(SelectUserTest, DeletingAsksFirstAndNeverTakesTheDefault) {
@@ -153,4 +160,25 @@ TEST_F(SelectUserTest, DeletingAsksFirstAndNeverTakesTheDefault) {
     EXPECT_FALSE(testing_support::Exists(Profiles() + "\\marc.ini"));
     EXPECT_EQ(dialog->ListBox1->Count(), 1);
     EXPECT_EQ(dialog->ListBox1->Item(0), ".default");
+}
+
+TEST_F(SelectUserTest, DeletingAProfileLeavesWhatItsLinksPointTo) {
+    auto dialog = Create();
+    TempFolder elsewhere;
+    std::string kept = elsewhere.WriteFile("garde.txt", "g");
+    std::string marc = Profiles() + "\\marc";
+    CreateDirectoryA(marc.c_str(), nullptr);
+    TempFolder::WriteAt(marc + "\\Jeu.lnk", "x");
+    ASSERT_TRUE(testing_support::MakeLink(marc + "\\ailleurs", elsewhere.Path()));
+    messages.answer = IDYES;
+    Select(*dialog, "marc");
+    dialog->BitBtn4->Click();
+    EXPECT_EQ(testing_support::ReadFile(kept), "g");
+    EXPECT_FALSE(testing_support::Exists(marc + "\\Jeu.lnk"));
+    // Where the system cannot remove a link without reaching its target
+    // (Wine), the profile stays with its link alone, and the dialog says so.
+    if (testing_support::Exists(marc)) {
+        EXPECT_EQ(messages.shown.back().text, "Impossible de supprimer cet utilisateur...");
+        EXPECT_EQ(testing_support::EntryNames(marc), std::vector<std::string>{"ailleurs"});
+    }
 }

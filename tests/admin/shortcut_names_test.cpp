@@ -43,4 +43,9 @@ TEST(ShortcutNames, NamesThatAFileNameCannotHoldAreRefused) {
         EXPECT_EQ(ShortcutNameProblem(bad), kForbiddenCharacters) << bad;
     for (const char* reserved : {"con", "CON", "Nul.txt", "prn ", "aux", "com1", "LPT9"})
         EXPECT_EQ(ShortcutNameProblem(reserved), kReservedName) << reserved;
+    for (const char* cut : {".", "..", "...", "Jeux.", "Jeux ", "Jeux. "})
+        EXPECT_EQ(ShortcutNameProblem(cut), kBadEnding) << cut;
+    EXPECT_EQ(ShortcutNameProblem(std::string(64, 'x')), "");
+    EXPECT_EQ(ShortcutNameProblem(std::string(65, 'x')), kNameTooLong);
+    EXPECT_EQ(TypedNameFault("..\\EVIL"), NameFault::Characters);
 }

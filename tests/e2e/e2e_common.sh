@@ -17,3 +17,15 @@ wineserver -w
 probe() { wine "$build/tests/E2EProbe.exe" "$@"; }
 shot() { import -window root -display "$DISPLAY" "$out/$1.png"; }
 fail() { echo "FAILED: $*"; shot failure; exit 1; }
+
+# Starts the administration program (its Windows path) on a Windows folder
+# without profiles and takes it past its first-run message and information
+# box to its main window, on the default profile.
+quorvel_first_start() {
+    wine "$1" >/dev/null 2>&1 &
+    probe wait-window "#32770" "Installation du Velmora" 30 || fail "no first-run message"
+    probe enter
+    probe wait-window - Informations 10 || fail "no information box"
+    probe enter
+    probe wait-window - "Bureau par défaut" 10 || fail "no main window"
+}

@@ -10,12 +10,15 @@
 //   E2EProbe type TEXT                         real key presses of letters and digits
 //   E2EProbe keys-alt LETTER                   Alt+LETTER
 //   E2EProbe enter                             the Enter key
-//   E2EProbe key tab|insert|enter              one key
+//   E2EProbe key tab|insert|enter|f1           one key
 //   E2EProbe text TEXT                         any characters, typed as they are
 //   E2EProbe click-client CLASS TITLE X Y      a left click at a point of a window's client area
 //   E2EProbe ctrl-alt-click left|right X Y     a click with Ctrl and Alt held
 //   E2EProbe inked X0 Y0 X1 Y1                 prints how many pixels of the rectangle are not white
 //   E2EProbe close CLASS TITLE                 asks the window to close
+//   E2EProbe wait-heading CLASS TITLE TEXT SECONDS
+//                                              a visible window shows TEXT as the first line
+//                                              of a child's text (a help topic's title)
 // CLASS or TITLE "-" matches any.
 #include <windows.h>
 
@@ -75,12 +78,46 @@ void DoubleClick(int x, int y) {
           Mouse(MOUSEEVENTF_LEFTDOWN, x, y), Mouse(MOUSEEVENTF_LEFTUP, x, y)});
 }
 
+struct HeadingSearch {
+    std::string heading;
+    std::string seen;   // the first lines read
+    bool found = false;
+};
+
+// Reads the first line of a child's text; stops the search when it ends with
+// the heading.
+BOOL CALLBACK ReadHeading(HWND child, LPARAM lp) {
+    auto& search = *reinterpret_cast<HeadingSearch*>(lp);
+    char text[4096] = "";
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 1000,
+                        &length);
+    std::string line(text, std::strcspn(text, "\r\n"));
+    search.seen += " [" + line + "]";
+    const std::string& heading = search.heading;
+    search.found = line.size() >= heading.size() &&
+                   line.compare(line.size() - heading.size(), heading.size(), heading) == 0;
+    return !search.found;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string command = argc > 1 ? argv[1] : "";
     if (command == "wait-window" && argc == 5) return WaitFor(true, argv[2], argv[3], std::atoi(argv[4])) ? 0 : 1;
     if (command == "wait-gone" && argc == 5) return WaitFor(false, argv[2], argv[3], std::atoi(argv[4])) ? 0 : 1;
+    if (command == "wait-heading" && argc == 6) {
+        HeadingSearch search;
+        for (int i = 0; i < std::atoi(argv[5]) * 10; ++i) {
+            search = HeadingSearch{argv[4], "", false};
+            HWND w = Find(argv[2], argv[3]);
+            if (w) EnumChildWindows(w, ReadHeading, reinterpret_cast<LPARAM>(&search));
+            if (search.found) return 0;
+            Sleep(100);
+        }
+        std::fprintf(stderr, "the lines seen:%s\n", search.seen.c_str());
+        return 1;
+    }
     if (command == "visible" && argc == 4) return Find(argv[2], argv[3]) ? 0 : 1;
     if (command == "start-button") {
         HWND tray = FindWindowA("Shell_TrayWnd", nullptr);
@@ -108,7 +145,7 @@ int main(int argc, char** argv) {
     }
     if (command == "key" && argc == 3) {
         std::string name = argv[2];
-        WORD vk = name == "tab" ? VK_TAB : name == "insert" ? VK_INSERT : VK_RETURN;
+        WORD vk = name == "tab" ? VK_TAB : name == "insert" ? VK_INSERT : name == "f1" ? VK_F1 : VK_RETURN;
         Send({Key(vk, false), Key(vk, true)});
         return 0;
     }

@@ -22,12 +22,7 @@ value() { wine reg query "$1" /v "$2" $VELMORA_REG_VIEW 2>/dev/null | tr -d '\r'
 main='Bureau par défaut'
 
 # Set-up.
-wine 'C:\Velmora\Quorvel.exe' >/dev/null 2>&1 &
-probe wait-window "#32770" "Installation du Velmora" 30 || fail "no first-run message"
-probe enter
-probe wait-window - Informations 10 || fail "no information box"
-probe enter
-probe wait-window - "$main" 10 || fail "no main window"
+quorvel_first_start 'C:\Velmora\Quorvel.exe'
 probe click-client - "$main" 100 120   # the list
 probe key insert
 probe wait-window - "Nouveau raccourci..." 10 || fail "Insert opened no shortcut dialog"

@@ -11,6 +11,43 @@
 
 namespace testing_support {
 
+namespace {
+
+std::wstring Widened(const std::string& text, UINT codePage) {
+    std::wstring wide(text.size() + 1, L'\0');
+    int n = MultiByteToWideChar(codePage, 0, text.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+    wide.resize(n > 0 ? n - 1 : 0);
+    return wide;
+}
+
+// The Unix path (UTF-8) of a Windows one, as Wine maps its drives; empty
+// where Wine's conversion is missing.
+std::string UnixPath(const std::string& path) {
+    using Convert = char*(CDECL*)(const WCHAR*);
+    auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    char* converted = convert ? convert(Widened(path, CP_ACP).c_str()) : nullptr;
+    if (!converted) return {};
+    std::string result = converted;
+    HeapFree(GetProcessHeap(), 0, converted);
+    return result;
+}
+
+// Starts a Unix program on Unix paths, as Wine lets its programs do. Wine
+// does not wait for it: the caller watches for what it does.
+void RunUnix(const std::string& program, const std::vector<std::string>& unixPaths) {
+    std::wstring line = Widened(program, CP_ACP);
+    for (const std::string& p : unixPaths) line += L" \"" + Widened(p, CP_UTF8) + L"\"";
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+}
+
+}  // namespace
+
 TempFolder::TempFolder() {
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
@@ -39,22 +76,39 @@ void TempFolder::WriteAt(const std::string& path, const std::string& content) {
     std::ofstream(path, std::ios::binary) << content;
 }
 
-void DeleteTree(const std::string& path) {
+namespace {
+
+// Links are left alone: never followed, never removed here.
+void DeleteWalk(const std::string& path) {
     WIN32_FIND_DATAA entry;
     HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
     if (find != INVALID_HANDLE_VALUE) {
         do {
             std::string name = entry.cFileName;
-            if (name == "." || name == "..") continue;
+            if (name == "." || name == ".." || (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) continue;
             std::string child = path + "\\" + name;
             SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) DeleteTree(child);
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) DeleteWalk(child);
             else DeleteFileA(child.c_str());
         } while (FindNextFileA(find, &entry));
         FindClose(find);
     }
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     RemoveDirectoryA(path.c_str());
+}
+
+}  // namespace
+
+void DeleteTree(const std::string& path) {
+    DeleteWalk(path);
+    // What stays is held by links, which Win32 under Wine can only follow
+    // (and does not even list once their target is gone): Unix's own rm
+    // removes them without following.
+    if (!Exists(path)) return;
+    std::string unixPath = UnixPath(path);
+    if (unixPath.empty()) return;
+    RunUnix("/bin/rm -rf", {unixPath});
+    for (int i = 0; i < 500 && Exists(path); ++i) Sleep(10);
 }
 
 std::string ReadFile(const std::string& path) {
@@ -65,6 +119,14 @@ std::string ReadFile(const std::string& path) {
 }
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+bool MakeLink(const std::string& link, const std::string& target) {
+    std::string unixLink = UnixPath(link), unixTarget = UnixPath(target);
+    if (unixLink.empty() || unixTarget.empty()) return false;
+    RunUnix("/bin/ln -s", {unixTarget, unixLink});
+    for (int i = 0; i < 500 && !Exists(link); ++i) Sleep(10);
+    return Exists(link);
+}
 
 std::vector<std::string> EntryNames(const std::string& folder) {
     std::vector<std::string> names;

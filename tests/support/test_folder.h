@@ -27,9 +27,13 @@ private:
     std::string path_;
 };
 
+// Deletes a folder with its content; links in it go, never what they point to.
 void DeleteTree(const std::string& path);
 std::string ReadFile(const std::string& path);
 bool Exists(const std::string& path);
+// Makes link a Unix symbolic link to target through Wine's own drives, as the
+// shell's "ln -s" does: Wine shows it with the reparse-point attribute.
+bool MakeLink(const std::string& link, const std::string& target);
 // The names of a folder's entries but "." and "..", sorted.
 std::vector<std::string> EntryNames(const std::string& folder);
 

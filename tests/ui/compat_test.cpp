@@ -82,3 +82,16 @@ TEST(Compat, TransparentDrawingKeepsTheDestinationUnderTheKeyColour) {
             EXPECT_EQ(GetPixel(dst.get(), x, y), picture ? red : blue) << x << "," << y;
         }
 }
+
+TEST(Compat, AShutDownFirstEnablesThePrivilegeOnTheNtFamily) {
+    ASSERT_TRUE(ui::EnableShutdownPrivilege());
+    if (ui::IsWindows9x()) return;   // no privileges there
+    HANDLE token = nullptr;
+    ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token));
+    ui::KernelHandle owner(token);
+    PRIVILEGE_SET wanted = {1, PRIVILEGE_SET_ALL_NECESSARY, {}};
+    ASSERT_TRUE(LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &wanted.Privilege[0].Luid));
+    BOOL held = FALSE;
+    ASSERT_TRUE(PrivilegeCheck(token, &wanted, &held));
+    EXPECT_TRUE(held);
+}

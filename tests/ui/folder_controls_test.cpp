@@ -78,9 +78,10 @@ TEST(FolderControls, TheDriveListHoldsEveryDriveOfTheMachine) {
 TEST(OpenDialog, PassesItsSettingsAndReadsTheChosenFile) {
     ui::PlatformOverride restore;
     OPENFILENAMEA seen = {};
-    std::string filter, initialName;
+    std::string filter, initialName, extension;
     ui::platform().openFileDialog = [&](OPENFILENAMEA& ofn) {
         seen = ofn;
+        extension = ofn.lpstrDefExt ? ofn.lpstrDefExt : "(none)";
         filter.assign(ofn.lpstrFilter, 40);
         initialName = ofn.lpstrFile;
         lstrcpyA(ofn.lpstrFile, "C:\\APPS\\RUN.BAT");
@@ -92,7 +93,9 @@ TEST(OpenDialog, PassesItsSettingsAndReadsTheChosenFile) {
     dialog.filter = "Application|*.EXE|Traitement par lot|*.BAT";
     dialog.fileName = "*.exe";
     dialog.initialDir = "\\";
+    dialog.defaultExt = "*.exe";
     ASSERT_TRUE(dialog.Execute(nullptr));
+    EXPECT_EQ(extension, "exe") << "the system appends it as given";
     EXPECT_EQ(std::string(seen.lpstrTitle), "Sélection");
     EXPECT_EQ(filter, std::string("Application\0*.EXE\0Traitement par lot\0*.BAT\0\0", 40));
     EXPECT_EQ(initialName, "*.exe");

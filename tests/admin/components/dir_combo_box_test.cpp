@@ -3,9 +3,13 @@
 
 #include "tests/support/test_folder.h"
 #include "ui/form.h"
+#include "ui/handles.h"
+
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using quorvel::TLsDirComboBox;
@@ -183,3 +187,40 @@ TEST_F(DirComboBoxTest, LinksStaySymmetricAndDieWithEitherSide) {
 }
 
 }  // namespace
+
+namespace {
+
+// The pixels of a 20 x 20 picture painted by draw on a window-coloured ground.
+std::vector<COLORREF> Painted(const std::function<void(HDC)>& draw) {
+    HDC screen = GetDC(nullptr);
+    ui::BitmapHandle bitmap(CreateCompatibleBitmap(screen, 20, 20));
+    ReleaseDC(nullptr, screen);
+    ui::MemoryDC dc(nullptr);
+    ui::SelectObjectScope select(dc.get(), bitmap.get());
+    RECT all = {0, 0, 20, 20};
+    FillRect(dc.get(), &all, GetSysColorBrush(COLOR_WINDOW));
+    draw(dc.get());
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) pixels.push_back(GetPixel(dc.get(), x, y));
+    return pixels;
+}
+
+}  // namespace
+
+TEST_F(DirComboBoxTest, TheDrivesItemShowsIconFifteenOfTheSystemList) {
+    std::vector<COLORREF> drawn = Painted([this](HDC dc) {
+        DRAWITEMSTRUCT di = {};
+        di.CtlType = ODT_COMBOBOX;
+        di.hwndItem = combo->Handle();
+        di.itemID = 0;   // "0:Drives"
+        di.itemState = ODS_COMBOBOXEDIT;
+        di.hDC = dc;
+        di.rcItem = {0, 0, 20, 20};   // the text falls outside
+        SendMessageA(form.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&di));
+    });
+    SHFILEINFOA info = {};
+    auto images = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfoA("", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    EXPECT_TRUE(drawn == Painted([images](HDC dc) { ImageList_Draw(images, 15, dc, 2, 2, ILD_TRANSPARENT); }));
+}
