@@ -104,12 +104,22 @@ std::string RandomText(Rng& rng) {
 void MakeSettingsCase(Case& c, const std::string& path) {
     Rng& rng = c.rng;
     // A megabyte is slow to write back: a few of them are enough.
-    switch (rng.Below(16)) {
-        case 0: c.kind = "a megabyte"; c.bytes = Megabyte(rng); break;
-        case 1: case 2: c.kind = "binary zeros"; c.bytes = Zeros(rng); break;
-        case 3: case 4: case 5: case 6: c.kind = "duplicate keys"; c.bytes = Duplicates(rng); break;
-        case 7: case 8: c.kind = "random text"; c.bytes = RandomText(rng); break;
-        default: c.kind = "every value form"; c.bytes = EveryForm(c.number); break;
+    uint32_t pick = rng.Below(32);
+    if (pick == 0) {
+        c.kind = "a megabyte";
+        c.bytes = Megabyte(rng);
+    } else if (pick < 6) {
+        c.kind = "binary zeros";
+        c.bytes = Zeros(rng);
+    } else if (pick < 14) {
+        c.kind = "duplicate keys";
+        c.bytes = Duplicates(rng);
+    } else if (pick < 18) {
+        c.kind = "random text";
+        c.bytes = RandomText(rng);
+    } else {
+        c.kind = "every value form";
+        c.bytes = EveryForm(c.number);
     }
     c.path = path;
     testing_support::TempFolder::WriteAt(path, c.bytes);
