@@ -6,7 +6,9 @@
 #                    default (the NT family), win98 for the Windows 98 run
 export WINEPREFIX="$VELMORA_PREFIX"
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No install prompt for .NET or Gecko; and no menu builder, which Wine starts
+# for every shortcut saved (the tests save thousands, many of them damaged).
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LC_ALL=C.UTF-8
 export WINEARCH="${VELMORA_WINEARCH:-win64}"
 

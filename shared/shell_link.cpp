@@ -1,6 +1,7 @@
 #include "shared/shell_link.h"
 
 #include "shared/ansi_text.h"
+#include "shared/link_layout.h"
 #include "shared/registry.h"
 #include "ui/handles.h"
 
@@ -126,7 +127,8 @@ void TVornShellLink::ReadLink() {
     LinkObject object;
     OpenLinkObject(object);
     WCHAR wide[MAX_PATH];
-    if (!ToWide(fileName_, wide) || FAILED(object.file->Load(wide, STGM_READ)))
+    // A damaged file would send the system object reading far past its buffers.
+    if (!ToWide(fileName_, wide) || !LinkFileIsSound(fileName_) || FAILED(object.file->Load(wide, STGM_READ)))
         throw EVornShellLink("Erreur en lecture.");
 
     char buffer[MAX_PATH];

@@ -56,6 +56,11 @@ struct KernelTraits {
     static HANDLE invalid() { return nullptr; }
     static void close(HANDLE h) { CloseHandle(h); }
 };
+// CreateFile answers INVALID_HANDLE_VALUE on failure, not a null handle.
+struct FileTraits {
+    static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
+    static void close(HANDLE h) { CloseHandle(h); }
+};
 struct MenuTraits {
     static HMENU invalid() { return nullptr; }
     static void close(HMENU h) { DestroyMenu(h); }
@@ -73,6 +78,7 @@ using IconHandle = Handle<HICON, IconTraits>;
 using KeyHandle = Handle<HKEY, KeyTraits>;
 using FindHandle = Handle<HANDLE, FindTraits>;
 using KernelHandle = Handle<HANDLE, KernelTraits>;
+using FileHandle = Handle<HANDLE, FileTraits>;
 using MenuHandle = Handle<HMENU, MenuTraits>;
 using HookHandle = Handle<HHOOK, HookTraits>;
 

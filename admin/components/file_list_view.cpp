@@ -2,6 +2,7 @@
 
 #include "admin/components/dir_combo_box.h"
 #include "admin/components/folder_path.h"
+#include "shared/link_layout.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/handles.h"
@@ -154,13 +155,16 @@ void TLsFileListView::RefreshList() {
 }
 
 // The entry is looked up again by its full path; one that the shell cannot
-// describe, or that went away since the folder search, is left out.
+// describe, or that went away since the folder search, is left out. The
+// shell reads a shortcut to find its icon, and its link object reads a
+// damaged one far past its buffers: such a shortcut is described by its
+// name alone.
 void TLsFileListView::AddEntry(const std::string& folder, const std::string& name) {
     std::string path = folder + name;
+    UINT query = SHGFI_SYSICONINDEX | SHGFI_TYPENAME | SHGFI_SMALLICON;
+    if (UpperExtension(name) == ".LNK" && !velmora::LinkFileIsSound(path)) query |= SHGFI_USEFILEATTRIBUTES;
     SHFILEINFOA info = {};
-    if (!SHGetFileInfoA(path.c_str(), 0, &info, sizeof info,
-                        SHGFI_SYSICONINDEX | SHGFI_TYPENAME | SHGFI_SMALLICON))
-        return;
+    if (!SHGetFileInfoA(path.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info, query)) return;
     WIN32_FIND_DATAA record;
     if (!ui::FindHandle(FindFirstFileA(path.c_str(), &record))) return;
     entries_.push_back(MakeFileEntry(folder, record, info.iIcon, info.szTypeName));

@@ -2,6 +2,7 @@
 #include <map>
 
 using namespace dovrane;
+using shell_testing::DoubleClickAt;
 using shell_testing::ShellTest;
 
 namespace {
@@ -10,14 +11,6 @@ std::string CurrentFolder() {
     char current[MAX_PATH];
     GetCurrentDirectoryA(sizeof current, current);
     return current;
-}
-
-void DoubleClickAt(HWND hwnd, const RECT& r) {
-    LPARAM at = MAKELPARAM(r.left + 3, r.top + 3);
-    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageA(hwnd, WM_LBUTTONUP, 0, at);
-    SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    SendMessageA(hwnd, WM_LBUTTONUP, 0, at);
 }
 
 class LaunchTest : public ShellTest {

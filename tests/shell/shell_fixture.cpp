@@ -101,6 +101,14 @@ std::optional<int> ShellTest::TakeQuit() {
     return std::nullopt;
 }
 
+void DoubleClickAt(HWND hwnd, const RECT& r) {
+    LPARAM at = MAKELPARAM(r.left + 3, r.top + 3);
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, at);
+    SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, at);
+}
+
 std::vector<COLORREF> IconPixels(HICON icon) {
     std::vector<COLORREF> pixels;
     if (!icon) return pixels;

@@ -1,5 +1,6 @@
 #include "admin/components/dir_combo_box.h"
 #include "admin/components/file_list_view.h"
+#include "shared/shell_link.h"
 
 #include "tests/admin/components/gdi_count.h"
 #include "tests/support/test_folder.h"
@@ -131,6 +132,24 @@ TEST_F(FileListViewTest, AnEntryThatCannotBeLookedUpAgainIsLeftOut) {
     list->SetDirectory(temp.Path());
     EXPECT_EQ(Captions(), std::vector<std::string>{"kept.txt"});
     DeleteFileA(raw.c_str());
+}
+
+TEST_F(FileListViewTest, ADamagedShortcutIsListedLikeAnyOther) {
+    velmora::TVornShellLink link;
+    link.SetFileName(temp / "Jeu");
+    link.Target = "C:\\windows\\notepad.exe";
+    link.WriteLink();
+    // Its first item runs past its item list: the shell's link object, asked
+    // for its icon, read past its buffer and ended the program now and then.
+    std::string damaged = testing_support::ReadFile(link.FileName());
+    ASSERT_TRUE(damaged[0x14] & 1);
+    damaged[0x4E] = damaged[0x4F] = '\xFF';
+    temp.WriteFile("Casse.lnk", damaged);
+    list->SetDirectory(temp.Path());
+    int good = Find("jeu.lnk"), bad = Find("casse.lnk");
+    ASSERT_GE(bad, 0);
+    ASSERT_GE(good, 0);
+    EXPECT_EQ(list->SubItemText(bad, quorvel::siType), list->SubItemText(good, quorvel::siType));
 }
 
 TEST_F(FileListViewTest, AnEmptyFolderGivesAnEmptyListAndTheDefaultColumns) {
