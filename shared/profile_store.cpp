@@ -86,4 +86,11 @@ std::string PaddedPassword(const std::string& typed) {
     return text;
 }
 
+bool TypablePassword(const std::string& text) {
+    if (text.size() != kPasswordLength) return false;
+    for (char c : text)
+        if (c != ' ' && !IsCharAlphaNumericA(c)) return false;
+    return true;
+}
+
 }  // namespace velmora

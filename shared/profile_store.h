@@ -93,5 +93,9 @@ inline constexpr size_t kPasswordLength = 10;
 // The stored form of a typed password: its characters followed by blanks up
 // to ten positions.
 std::string PaddedPassword(const std::string& typed);
+// Whether the ten-position field can give this text: ten characters, each a
+// blank or a letter or digit. A stored password that it cannot give can
+// never be matched.
+bool TypablePassword(const std::string& text);
 
 }  // namespace velmora

@@ -3,11 +3,9 @@
 
 #include "shared/ansi_text.h"
 #include "shared/profile_store.h"
+#include "shell/bitmap_file.h"
 #include "shell/system_icons.h"
 #include "ui/platform.h"
-
-#include <cstdint>
-#include <cstring>
 
 namespace dovrane {
 
@@ -18,37 +16,6 @@ namespace {
 COLORREF ReadColor(const velmora::SettingsFile& settings, const velmora::SettingKey& key, COLORREF fallback) {
     int value = settings.ReadInteger(key, static_cast<int>(fallback));
     return value >= 0 && value <= 0xFFFFFF ? static_cast<COLORREF>(value) : fallback;
-}
-
-// Whether a Windows bitmap file holds every pixel that its header promises.
-// The system loads a truncated file as a picture that is black where the
-// bytes are missing, and a header that lies about the size makes it ask for
-// memory that the file never fills.
-bool WholeBitmapFile(const std::string& path) {
-    HANDLE opened = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) return false;
-    ui::KernelHandle file(opened);
-    BITMAPFILEHEADER head = {};
-    BITMAPINFOHEADER info = {};
-    DWORD read = 0, size = GetFileSize(file.get(), nullptr);
-    if (!ReadFile(file.get(), &head, sizeof head, &read, nullptr) || read != sizeof head) return false;
-    if (!ReadFile(file.get(), &info, sizeof info, &read, nullptr)) return false;
-    int64_t width = 0, height = 0, bits = 0, packed = 0;
-    if (read >= sizeof(BITMAPCOREHEADER) && info.biSize == sizeof(BITMAPCOREHEADER)) {
-        BITMAPCOREHEADER core;
-        std::memcpy(&core, &info, sizeof core);
-        width = core.bcWidth, height = core.bcHeight, bits = core.bcBitCount;
-    } else if (read == sizeof info && info.biSize >= sizeof info) {
-        width = info.biWidth, height = info.biHeight < 0 ? -int64_t(info.biHeight) : info.biHeight;
-        bits = info.biBitCount;
-        // Compressed pixels say their own size.
-        if (info.biCompression != BI_RGB && info.biCompression != BI_BITFIELDS) packed = info.biSizeImage;
-    }
-    if (head.bfType != 0x4D42 || width <= 0 || height <= 0 || bits <= 0 || head.bfOffBits > size) return false;
-    int64_t room = int64_t(size) - head.bfOffBits;
-    if (packed > 0) return packed <= room;
-    int64_t row = (width * bits + 31) / 32 * 4;   // rows are padded to 4 bytes
-    return height <= room / row;
 }
 
 }  // namespace

@@ -100,13 +100,11 @@ void TVantrel95::ReadPassword() {
     auto key = velmora::RegistryKey::OpenReadOnly(HKEY_CURRENT_USER, velmora::kVendorKey);
     if (key.IsOpen()) {
         // Value names compare without case: the shell asks for "PassWord".
-        // An absent value reads as empty; one that no typed password can
-        // match (not text, or longer than the field) would leave nothing to
-        // unload the shell with: that installation is as broken as one
-        // without the key.
+        // A value that the unload field cannot give (absent, not text, not
+        // ten letters, digits or blanks) would leave nothing to unload the
+        // shell with: that installation is as broken as one without the key.
         auto value = key.ReadString("PassWord");
-        if (!value && !key.HasValue("PassWord")) value = "";
-        if (value && value->size() <= velmora::kPasswordLength) {
+        if (value && velmora::TypablePassword(*value)) {
             StoredPassword = *value;
             return;
         }
