@@ -8,19 +8,12 @@ namespace ui {
 
 namespace {
 
-// A function of an already loaded system library, or none.
-template <class F>
-F Lookup(const char* module, const char* name) {
-    HMODULE h = GetModuleHandleA(module);
-    return h ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(h, name))) : nullptr;
-}
-
 using TrackMouseEventFn = BOOL(WINAPI*)(TRACKMOUSEEVENT*);
 
 TrackMouseEventFn TrackMouseEventCall() {
     static TrackMouseEventFn call = [] {
-        if (auto f = Lookup<TrackMouseEventFn>("user32.dll", "TrackMouseEvent")) return f;
-        return Lookup<TrackMouseEventFn>("comctl32.dll", "_TrackMouseEvent");
+        if (auto f = SystemFunction<TrackMouseEventFn>("user32.dll", "TrackMouseEvent")) return f;
+        return SystemFunction<TrackMouseEventFn>("comctl32.dll", "_TrackMouseEvent");
     }();
     return call;
 }
@@ -57,7 +50,7 @@ void InitCommonControlsCompat() {
 
 HWND RootWindow(HWND hwnd) {
     using GetAncestorFn = HWND(WINAPI*)(HWND, UINT);
-    static GetAncestorFn getAncestor = Lookup<GetAncestorFn>("user32.dll", "GetAncestor");
+    static GetAncestorFn getAncestor = SystemFunction<GetAncestorFn>("user32.dll", "GetAncestor");
     return getAncestor ? getAncestor(hwnd, GA_ROOT) : RootWindowByParents(hwnd);
 }
 
@@ -97,9 +90,9 @@ bool EnableShutdownPrivilege() {
     using OpenTokenFn = BOOL(WINAPI*)(HANDLE, DWORD, HANDLE*);
     using LookupFn = BOOL(WINAPI*)(const char*, const char*, LUID*);
     using AdjustFn = BOOL(WINAPI*)(HANDLE, BOOL, TOKEN_PRIVILEGES*, DWORD, TOKEN_PRIVILEGES*, DWORD*);
-    auto openToken = Lookup<OpenTokenFn>("advapi32.dll", "OpenProcessToken");
-    auto lookup = Lookup<LookupFn>("advapi32.dll", "LookupPrivilegeValueA");
-    auto adjust = Lookup<AdjustFn>("advapi32.dll", "AdjustTokenPrivileges");
+    auto openToken = SystemFunction<OpenTokenFn>("advapi32.dll", "OpenProcessToken");
+    auto lookup = SystemFunction<LookupFn>("advapi32.dll", "LookupPrivilegeValueA");
+    auto adjust = SystemFunction<AdjustFn>("advapi32.dll", "AdjustTokenPrivileges");
     HANDLE token = nullptr;
     if (!openToken || !lookup || !adjust ||
         !openToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))

@@ -13,6 +13,14 @@
 
 namespace ui {
 
+// A function of an already loaded system library, or none: for the calls
+// that the programs may not import, since Windows 95 lacks them.
+template <class F>
+F SystemFunction(const char* module, const char* name) {
+    HMODULE h = GetModuleHandleA(module);
+    return h ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(h, name))) : nullptr;
+}
+
 // True on Windows 95, 98 and Me (VER_PLATFORM_WIN32_WINDOWS); false on the NT family.
 bool IsWindows9x();
 

@@ -3,6 +3,7 @@
 #include "admin/components/folder_path.h"
 
 #include "ui/application.h"
+#include "ui/compat.h"
 #include "ui/handles.h"
 #include "ui/platform.h"
 
@@ -40,10 +41,13 @@ bool RemoveLink(const std::string& path) {
     {
         ui::KernelHandle link(CreateFileA(path.c_str(), 0, kShare, nullptr, OPEN_EXISTING, kItself, nullptr));
         if (!link) return false;
+        // Looked up, as every call off the programs' import list; only the NT family has links.
+        using DeviceIoControlFn = BOOL(WINAPI*)(HANDLE, DWORD, void*, DWORD, void*, DWORD, DWORD*, OVERLAPPED*);
+        auto control = ui::SystemFunction<DeviceIoControlFn>("kernel32.dll", "DeviceIoControl");
         std::vector<char> data(MAXIMUM_REPARSE_DATA_BUFFER_SIZE);
         DWORD size = 0;
-        if (!DeviceIoControl(link.get(), FSCTL_GET_REPARSE_POINT, nullptr, 0, data.data(),
-                             static_cast<DWORD>(data.size()), &size, nullptr))
+        if (!control || !control(link.get(), FSCTL_GET_REPARSE_POINT, nullptr, 0, data.data(),
+                                 static_cast<DWORD>(data.size()), &size, nullptr))
             return false;
     }
     ui::KernelHandle deleting(CreateFileA(path.c_str(), DELETE, kShare, nullptr, OPEN_EXISTING,
