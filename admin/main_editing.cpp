@@ -3,6 +3,7 @@
 // Everything acts on the folder that the list shows.
 #include "admin/main_window.h"
 
+#include "admin/components/folder_path.h"
 #include "admin/dialog_look.h"
 #include "admin/nomdossier.h"
 #include "admin/nouvracc.h"
@@ -20,8 +21,6 @@ namespace {
 
 constexpr int kHelpNewShortcut = 30, kHelpNewFolder = 40, kHelpDeletion = 50, kHelpProperties = 60,
               kHelpRename = 70;
-
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 bool SameName(const std::string& a, const std::string& b) { return velmora::UpperCase(a) == velmora::UpperCase(b); }
 
@@ -79,7 +78,7 @@ bool TMain::LimitReached() {
 }
 
 bool TMain::MayWrite(const std::string& linkPath, const std::string& except) {
-    if (!Exists(linkPath) || (!except.empty() && SameName(linkPath, except))) return true;
+    if (!PathExists(linkPath) || (!except.empty() && SameName(linkPath, except))) return true;
     return Ask("Un raccourci de ce nom existe déjà dans ce dossier. Voulez-vous le remplacer ?", MB_ICONWARNING,
                kHelpNewShortcut) == IDYES;
 }

@@ -1,5 +1,6 @@
 #include "admin/safe_replace.h"
 
+#include "admin/components/folder_path.h"
 #include "admin/shortcut_names.h"
 
 #include <windows.h>
@@ -49,8 +50,6 @@ std::string MoveAside(const std::string& path) {
     });
 }
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 }  // namespace
 
 std::string ReserveTemporaryLink(const std::string& folder) {
@@ -70,7 +69,7 @@ bool ReplaceWithWritten(const std::string& written, const std::string& old, cons
     }
     // Once old is aside, a target that names it (in any case) is free.
     std::string targetAside;
-    if (Exists(target)) {
+    if (PathExists(target)) {
         targetAside = MoveAside(target);
         if (targetAside.empty()) {
             MoveFileA(oldAside.c_str(), old.c_str());

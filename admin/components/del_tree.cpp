@@ -27,10 +27,6 @@ bool IsRoot(const std::string& folder) {
     return server == std::string::npos || path.find('\\', server + 1) == std::string::npos;
 }
 
-bool IsLink(DWORD attributes) {
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-}
-
 // Removes a link (a reparse point: the NT family's folder links, Wine's view
 // of a Unix symbolic link) itself, never what it points to. Only a handle
 // that the system proves to be the link is used to delete; where opening the
@@ -53,7 +49,7 @@ bool RemoveLink(const std::string& path) {
     ui::KernelHandle deleting(CreateFileA(path.c_str(), DELETE, kShare, nullptr, OPEN_EXISTING,
                                           kItself | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     deleting.reset();   // the link goes with its last handle
-    return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+    return !PathExists(path);
 }
 
 }  // namespace

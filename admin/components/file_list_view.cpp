@@ -99,8 +99,7 @@ bool TLsFileListView::MayShow(const std::string& folder) const {
     // Every level below the root is a folder of its own, not a link elsewhere.
     std::string root = WithBackslash(FullPath(root_)), full = WithBackslash(FullPath(folder));
     for (size_t end = full.find('\\', root.size()); end != std::string::npos; end = full.find('\\', end + 1)) {
-        DWORD attributes = GetFileAttributesA(full.substr(0, end).c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return false;
+        if (IsLink(GetFileAttributesA(full.substr(0, end).c_str()))) return false;
     }
     return true;
 }

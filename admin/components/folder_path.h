@@ -5,7 +5,11 @@
 
 namespace quorvel {
 
+bool PathExists(const std::string& path);
 bool FolderExists(const std::string& path);
+// Whether attributes, as the system gives them, are those of a link (a
+// reparse point: the NT family's folder links, Wine's view of a Unix link).
+bool IsLink(unsigned long attributes);
 // The process's current folder as the system reports it.
 std::string CurrentFolder();
 // The path with one final "\" (added when it has none).
