@@ -5,11 +5,16 @@
 //   vantrel95_desktop.cpp   profile loading, icons, painting
 //   vantrel95_geometry.cpp  the icon grid and the fit around the taskbar
 //   vantrel95_lockdown.cpp  hiding the system's desktop, keeping the window fitted
-//   vantrel95_launch.cpp    what the icons start
+//   vantrel95_launch.cpp    what the icons start, and the shell's own windows
+//                           for sub-folders and drive A
 //   vantrel95_commands.cpp  the tray commands, closing, the drive A menu
 #pragma once
 
 #include "shared/shell_link.h"
+#include "shell/desktop_entries.h"
+#include "shell/drive_window.h"
+#include "shell/folder_window.h"
+#include "shell/offered_programs.h"
 #include "shell/formatdisk.h"
 #include "shell/lockdown.h"
 #include "shell/tray_icon.h"
@@ -27,11 +32,6 @@
 namespace dovrane {
 
 inline constexpr int kSlotCount = 24;
-
-struct Slot {
-    std::string Path;
-    bool IsFolder = false;
-};
 
 // The system windows hidden one by one before the desktop loads.
 enum HideStep : unsigned {
@@ -62,7 +62,13 @@ public:
     void LoadIcons();
     void FitToTaskbar();
     void LaunchSlot(int i);
+    // Starts a shortcut or program information file as a desktop icon does.
+    void StartEntry(const Slot& slot);
     void ShowAccessError();
+    // The windows that sub-folders and drive A open in; none until opened.
+    TFolderWindow* FolderWindow(const std::string& folder) const;
+    TDriveWindow* DriveWindow() const { return driveWindow_.get(); }
+    void CloseEntryWindows();
     void RemoveStartEntries();
 
     // Handlers wired to the components.
@@ -125,10 +131,14 @@ private:
     bool SingleInstance();
     void ReadPassword();
     void CreateGrid();
+    EntryColors DesktopColors() const;
 
     ui::KernelHandle instanceMutex_;
     std::unique_ptr<TaskKeyBlock> keyBlock_;
     std::vector<std::unique_ptr<TTBICON>> retiredIcons_;
+    std::vector<std::unique_ptr<TFolderWindow>> folderWindows_;
+    std::unique_ptr<TDriveWindow> driveWindow_;
+    OfferedPrograms offered_;
     bool endedAtCreation_ = false;
     bool installationBroken_ = false;   // told at creation; the program ends
     // The taskbar's and the window's rectangles at the last fit.

@@ -45,6 +45,7 @@ void TVantrel95::TBIconDechargeLeftBtnDblClick() {
     } restore{*this, dialog};
 
     if (dialog->ShowModal() != ui::mrOk || dialog->MDP->MaskText() != StoredPassword) return;
+    CloseEntryWindows();
     SetScreenSaverRunning(false);
     keyBlock_.reset();
     ShowWindow(StartButtonWnd, SW_RESTORE);

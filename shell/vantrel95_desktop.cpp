@@ -1,10 +1,9 @@
 // Loading the user's desktop profile into the icon grid, and painting.
 #include "shell/vantrel95.h"
 
-#include "shared/ansi_text.h"
 #include "shared/profile_store.h"
 #include "shell/bitmap_file.h"
-#include "shell/system_icons.h"
+#include "shell/desktop_entries.h"
 #include "ui/platform.h"
 
 namespace dovrane {
@@ -22,7 +21,7 @@ COLORREF ReadColor(const velmora::SettingsFile& settings, const velmora::Setting
 
 void TVantrel95::LoadProfile() {
     std::string windowsDir = ui::platform().windowsDir();
-    Slots[0] = {"Explorer /root,A:\\", false};
+    Slots[0] = {kDriveARoot, true};
 
     std::string profiles = velmora::ProfilesFolder(windowsDir);
     ProfileName = velmora::ResolveProfileName(ui::platform().userName(), profiles);
@@ -55,51 +54,19 @@ void TVantrel95::LoadProfile() {
     UnloadIconWanted = settings.ReadFlag({"taskbar", "visible"}, 1);
     ExitAllowed = settings.ReadFlag(velmora::kExitAllowed, 1);
     LoadIcons();
+    offered_ = OfferedPrograms(ProfileDir);
     Invalidate();
 }
 
 void TVantrel95::LoadIcons() {
-    WIN32_FIND_DATAA entry;
-    ui::FindHandle find(FindFirstFileA((ProfileDir + "\\*.*").c_str(), &entry));
-    if (!find) return;
-    // The folder's own "." and ".." come first.
-    int skipped = 0;
-    while (skipped < 2 && FindNextFileA(find.get(), &entry)) ++skipped;
-    if (skipped < 2) return;
-
     int n = 0;
-    do {
-        if (++n >= kSlotCount) continue;   // enumerated, but no slot left
-        std::string name = entry.cFileName;
-        ui::IconHandle icon;
-        std::string label;
-        if (entry.dwFileAttributes == FILE_ATTRIBUTE_DIRECTORY) {
-            icon.reset(ShellIcon(kClosedFolderIcon));
-            label = name;
-            Slots[n] = {ProfileDir + "\\" + name, true};
-        } else {
-            SHL1.SetFileName(ProfileDir + "\\" + name);
-            bool read = true;
-            try {
-                SHL1.ReadLink();
-            } catch (const velmora::EVornShellLink&) {
-                read = false;
-            }
-            if (read) {
-                if (SHL1.FileIcon().FileName.empty()) SHL1.SetFileIcon({SHL1.Target, 0});
-                icon.reset(FileIcon(SHL1.FileIcon().FileName.c_str(), SHL1.FileIcon().IconIndex));
-            }
-            if (!icon) icon.reset(ShellIcon(kGenericProgramIcon));
-            label = name.substr(0, name.find('.'));
-            std::string path = SHL1.FileName();
-            if (size_t pif = velmora::UpperCase(path).find(".PIF"); pif != std::string::npos) path.resize(pif + 4);
-            Slots[n] = {path, false};
-        }
-        ic[n]->SetIcon(std::move(icon));
+    for (DesktopEntry& entry : ReadDesktopEntries(ProfileDir, SHL1, kSlotCount - 1)) {
+        Slots[++n] = entry.slot;
+        ic[n]->SetIcon(std::move(entry.icon));
         ic[n]->SetVisible(true);
-        lb[n]->SetCaption(label);
+        lb[n]->SetCaption(entry.label);
         lb[n]->SetVisible(true);
-    } while (FindNextFileA(find.get(), &entry));
+    }
 }
 
 void TVantrel95::FormPaint(HDC dc) {

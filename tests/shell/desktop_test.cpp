@@ -174,7 +174,7 @@ TEST_F(ShellTest, SettingsGiveColoursFlagsAndDriveA) {
         EXPECT_EQ(label->Color(), RGB(0, 255, 0));
         EXPECT_FALSE(label->Transparent());
     }
-    EXPECT_EQ(shell->Slots[0].Path, "Explorer /root,A:\\");
+    EXPECT_EQ(shell->Slots[0].Path, "A:");
 }
 
 namespace {
