@@ -46,7 +46,7 @@ void TEntryWindow::Open() {
     LvEntries.SetFocus();
 }
 
-void TEntryWindow::ShowFolder(const std::string& folder) {
+void TEntryWindow::ShowFolder(std::string folder) {
     folder_ = folder;
     entries_ = ReadFolder(folder);
     LvEntries.Clear();

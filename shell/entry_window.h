@@ -58,7 +58,7 @@ protected:
     void FormResize() override;
 
 private:
-    void ShowFolder(const std::string& folder);
+    void ShowFolder(std::string folder);   // a copy: the entries it may come from are replaced
 
     std::string root_, rootCaption_, folder_;
     std::vector<DesktopEntry> entries_;

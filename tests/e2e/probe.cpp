@@ -11,7 +11,8 @@
 //   E2EProbe keys-alt LETTER|f4                Alt+LETTER, or Alt+F4
 //   E2EProbe activate CLASS TITLE              brings the window to the front, with the keyboard
 //   E2EProbe enter                             the Enter key
-//   E2EProbe key tab|insert|enter|f1           one key
+//   E2EProbe key tab|insert|enter|f1|backspace|escape
+//                                              one key
 //   E2EProbe text TEXT                         any characters, typed as they are
 //   E2EProbe click-client CLASS TITLE X Y      a left click at a point of a window's client area
 //   E2EProbe ctrl-alt-click left|right X Y     a click with Ctrl and Alt held
@@ -146,7 +147,8 @@ int main(int argc, char** argv) {
     }
     if (command == "key" && argc == 3) {
         std::string name = argv[2];
-        WORD vk = name == "tab" ? VK_TAB : name == "insert" ? VK_INSERT : name == "f1" ? VK_F1 : VK_RETURN;
+        WORD vk = name == "tab" ? VK_TAB : name == "insert" ? VK_INSERT : name == "f1" ? VK_F1
+                : name == "backspace" ? VK_BACK : name == "escape" ? VK_ESCAPE : VK_RETURN;
         Send({Key(vk, false), Key(vk, true)});
         return 0;
     }
