@@ -10,7 +10,7 @@ namespace {
 constexpr int kWidth = 420, kHeight = 300, kBar = 30;
 
 // Large icons, one selected at a time, none renamed; the list shares our image list.
-constexpr DWORD kListStyle = LVS_ICON | LVS_SINGLESEL | LVS_AUTOARRANGE | LVS_SHAREIMAGELISTS | WS_VSCROLL;
+constexpr DWORD kListStyle = LVS_ICON | LVS_SINGLESEL | LVS_AUTOARRANGE | LVS_SHAREIMAGELISTS;
 
 ui::FormStyle WindowStyle() {
     ui::FormStyle style;

@@ -73,8 +73,8 @@ probe enter
 probe wait-gone "#32770" - 5
 probe visible - "Démineur" && fail "the diskette's program ran"
 probe activate - "Disquette A"
-probe key escape
-probe wait-gone - "Disquette A" 5 || fail "Escape did not close the drive A window"
+probe keys-alt f4
+probe wait-gone - "Disquette A" 5 || fail "Alt+F4 did not close the drive A window"
 
 # A document of the offered text editor opens with it.
 rm "$floppy/jeu.exe"
