@@ -33,10 +33,7 @@ void TVantrel95::LoadProfile() {
     velmora::SettingsFile settings(velmora::SettingsFileOf(profiles, ProfileName));
     SetColor(ReadColor(settings, velmora::kBackColor, Color()));
     BackImageName = settings.ReadString(velmora::kBackImage, "");
-    BackBitmap.reset();
-    if (!BackImageName.empty() && WholeBitmapFile(BackImageName))
-        BackBitmap.reset(static_cast<HBITMAP>(
-            LoadImageA(nullptr, BackImageName.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+    BackBitmap.reset(BackImageName.empty() ? nullptr : LoadBitmapFile(BackImageName));
     CloseAllowed = false;
 
     COLORREF fontColor = ReadColor(settings, velmora::kTextColor, velmora::kWhite);
@@ -87,10 +84,11 @@ void TVantrel95::LoadIcons() {
             }
             if (read) {
                 if (SHL1.FileIcon().FileName.empty()) SHL1.SetFileIcon({SHL1.Target, 0});
-                icon.reset(FileIcon(SHL1.FileIcon().FileName.c_str(), SHL1.FileIcon().IconIndex));
+                icon.reset(velmora::ExtractFileIcon(SHL1.FileIcon().FileName, SHL1.FileIcon().IconIndex));
             }
             if (!icon) icon.reset(ShellIcon(kGenericProgramIcon));
-            label = name.substr(0, name.find('.'));
+            size_t dot = name.find('.');
+            label = dot == std::string::npos ? std::string() : name.substr(0, dot);
             std::string path = SHL1.FileName();
             if (size_t pif = velmora::UpperCase(path).find(".PIF"); pif != std::string::npos) path.resize(pif + 4);
             Slots[n] = {path, false};

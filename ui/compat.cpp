@@ -18,15 +18,29 @@ TrackMouseEventFn TrackMouseEventCall() {
     return call;
 }
 
-}  // namespace
-
-bool IsWindows9x() {
-    static const bool windows9x = [] {
+OSVERSIONINFOA SystemVersion() {
+    static const OSVERSIONINFOA version = [] {
         OSVERSIONINFOA info = {};
         info.dwOSVersionInfoSize = sizeof info;
-        return GetVersionExA(&info) && info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+        GetVersionExA(&info);
+        return info;
     }();
-    return windows9x;
+    return version;
+}
+
+}  // namespace
+
+bool IsWindows9x() { return SystemVersion().dwPlatformId == VER_PLATFORM_WIN32_WINDOWS; }
+
+bool SystemHasHandCursor() {
+    OSVERSIONINFOA v = SystemVersion();
+    return v.dwMajorVersion > 4 || (IsWindows9x() && v.dwMinorVersion >= 10);
+}
+
+HCURSOR OwnHandCursor(int ownId) { return LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(ownId)); }
+
+HCURSOR HandCursor(int ownId) {
+    return SystemHasHandCursor() ? LoadCursor(nullptr, IDC_HAND) : OwnHandCursor(ownId);
 }
 
 void InitCommonControlsCompat() {

@@ -24,6 +24,13 @@ F SystemFunction(const char* module, const char* name) {
 // True on Windows 95, 98 and Me (VER_PLATFORM_WIN32_WINDOWS); false on the NT family.
 bool IsWindows9x();
 
+// The pointing hand over what a click opens. Windows 95 and NT 4 have no
+// hand among the system's cursors (it came with Windows 98 and 2000): there
+// the program's own cursor resource `ownId` stands in.
+HCURSOR HandCursor(int ownId);
+bool SystemHasHandCursor();
+HCURSOR OwnHandCursor(int ownId);
+
 // Loads COMCTL32 and registers the common controls that the forms use
 // (InitCommonControlsEx where COMCTL32 has it), once. Each control of that
 // library asks for it before its first window: a program that shows none

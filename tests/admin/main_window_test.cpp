@@ -223,6 +223,8 @@ RECT HintRect(TMain& main, TToolbarButton97& button) {
 }  // namespace
 
 TEST_F(MainWindowTest, TheToolbarHintsAreTheProgramsOwn) {
+    for (auto* b : {&main->TBBAjoR, &main->TBBListe, &main->TBQuit, &main->TBBPP})
+        EXPECT_FALSE((*b)->Opaque()) << "the wallpaper shows through the buttons";
     EXPECT_EQ(main->TBBIns->hint, "Activation du  \"Velmora\"");
     EXPECT_EQ(main->TBBDes->hint, "Désactivation du \"Velmora\"");
     EXPECT_EQ(main->TBBIcone->hint, "Affichage en \"Icône\"");

@@ -1,6 +1,7 @@
 #include "shared/shell_link.h"
 
 #include "shared/registry.h"
+#include "ui/handles.h"
 #include "tests/support/test_folder.h"
 
 #include <gtest/gtest.h>
@@ -215,4 +216,29 @@ TEST(ShellLinkFile, AnEmptyTargetStillMakesAFile) {
     reader.SetFileName(link.FileName());
     reader.ReadLink();
     EXPECT_EQ(reader.Target, "");
+}
+
+// An installer's advertised shortcut names no file: the system answers its
+// path without writing one. The field read before must not take its place.
+TEST(ShellLinkFile, AnAdvertisedShortcutHasAnEmptyTarget) {
+    TempFolder dir;
+    TVornShellLink link;
+    link.SetFileName(dir / "Installé");
+    link.Description = "Traitement de texte";
+    link.Target = "::{9DB1186E-40DF-11D1-AA8C-00C04FB67863}:composant::";
+    link.WriteLink();
+    TVornShellLink read;
+    read.SetFileName(link.FileName());
+    read.ReadLink();
+    EXPECT_EQ(read.Description, "Traitement de texte");
+    EXPECT_EQ(read.Target, "");
+}
+
+TEST(ShellLinkIcon, EnvironmentVariablesInTheIconFileAreExpanded) {
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, sizeof system);
+    ui::IconHandle named(ExtractFileIcon("%SystemRoot%\\system32\\shell32.dll", 3));
+    ui::IconHandle expanded(ExtractFileIcon(std::string(system) + "\\shell32.dll", 3));
+    ASSERT_TRUE(expanded);
+    EXPECT_TRUE(named);
 }

@@ -68,7 +68,9 @@ TEST_F(CommandsTest, TheRightPasswordUnloadsTheShell) {
 }
 
 TEST_F(CommandsTest, AWrongPasswordOrCancelChangesNothing) {
-    for (auto [typed, ok] : {std::pair{"ABC", true}, std::pair{"abcd", true}, std::pair{"abc", false}}) {
+    // The stored password is "abc": no other case, no longer or shorter text, no empty field.
+    using Try = std::pair<const char*, bool>;
+    for (auto [typed, ok] : {Try{"ABC", true}, Try{"abcd", true}, Try{"ab", true}, Try{"", true}, Try{"abc", false}}) {
         AnswerUnload(typed, ok);
         ShowWindow(fakeTray, SW_HIDE);
         shell->TBIconDechargeLeftBtnDblClick();

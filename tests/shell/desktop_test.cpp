@@ -1,6 +1,8 @@
 #include "tests/shell/shell_fixture.h"
 
+#include "resources/resource_ids.h"
 #include "shell/system_icons.h"
+#include "ui/compat.h"
 
 #include <cstdio>
 #include <map>
@@ -67,7 +69,7 @@ TEST_F(ShellTest, IconsComeFromTheLinkTheTargetOrTheSystem) {
     auto slots = VisibleSlots(*shell);
     ASSERT_EQ(slots.size(), 4u);
 
-    ui::IconHandle mine(FileIcon(SystemProgram("winemine.exe").c_str(), 0));
+    ui::IconHandle mine(velmora::ExtractFileIcon(SystemProgram("winemine.exe"), 0));
     ui::IconHandle program(ShellIcon(kGenericProgramIcon));
     ui::IconHandle folder(ShellIcon(kClosedFolderIcon));
     EXPECT_EQ(IconPixels(shell->ic[slots["Jeu"]]->Icon()), IconPixels(mine.get()))
@@ -78,6 +80,16 @@ TEST_F(ShellTest, IconsComeFromTheLinkTheTargetOrTheSystem) {
         << "a shortcut that cannot be read still gets an icon";
     EXPECT_EQ(IconPixels(shell->ic[slots["Outils"]]->Icon()), IconPixels(folder.get()));
     EXPECT_NE(IconPixels(program.get()), IconPixels(folder.get()));
+}
+
+TEST_F(ShellTest, IconsShowAHandOfTheSystemsOrOfTheProgramsOwn) {
+    auto shell = MakeShell();
+    ASSERT_TRUE(ui::SystemHasHandCursor()) << "Windows 98, and the NT family from 2000 on";
+    EXPECT_EQ(shell->ic[1]->cursor, LoadCursor(nullptr, IDC_HAND));
+    ICONINFO own = {};
+    ASSERT_TRUE(GetIconInfo(ui::OwnHandCursor(IDC_OWN_HAND), &own)) << "for Windows 95 and NT 4";
+    EXPECT_EQ(own.xHotspot, 12u) << "the tip of the finger";
+    DeleteObject(own.hbmMask);
 }
 
 TEST_F(ShellTest, AtMostTwentyThreeEntriesWhateverTheFolderHolds) {
@@ -101,8 +113,8 @@ TEST_F(ShellTest, LongAndOddNamesGetTheirLabels) {
     shell->LoadProfile();
     auto slots = VisibleSlots(*shell);
     EXPECT_TRUE(slots.count(longName));
-    EXPECT_TRUE(slots.count("sanspoint")) << "a name without a dot is its own label";
-    ASSERT_TRUE(slots.count("")) << "a hidden folder is taken for a shortcut, labelled up to its first dot";
+    EXPECT_EQ(slots.size(), 2u) << "sanspoint, without a dot, and the hidden folder, taken for a shortcut, "
+                                   "are both labelled up to their first dot: nothing";
     EXPECT_FALSE(shell->Slots[slots[""]].IsFolder);
 }
 
@@ -179,29 +191,25 @@ TEST_F(ShellTest, SettingsGiveColoursFlagsAndDriveA) {
 
 namespace {
 
-// A 100 x 80 bitmap file whose top-left pixel alone is red.
-std::string WriteMarkedBitmap(const testing_support::TempFolder& dir) {
+// A 100 x 80 bitmap file whose top-left pixel alone is red, 24 bits a pixel
+// after a palette of `colours` entries, its rows stored from the bottom
+// unless `topDown`, its pixels starting `intoPalette` bytes early.
+std::string MarkedBitmap(bool topDown = false, int colours = 0, int intoPalette = 0) {
     const int w = 100, h = 80, stride = w * 3;
     BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = w;
-    info.biHeight = h;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
+    BITMAPINFOHEADER info = {sizeof info, w, topDown ? -h : h, 1, 24, BI_RGB, 0, 0, 0, DWORD(colours), 0};
     std::string pixels(stride * h, '\x80');
-    // Rows are stored bottom-up: the top row is the last one.
-    pixels[stride * (h - 1) + 0] = 0;
-    pixels[stride * (h - 1) + 1] = 0;
-    pixels[stride * (h - 1) + 2] = '\xFF';
+    int top = topDown ? 0 : stride * (h - 1);
+    pixels[top + 0] = pixels[top + 1] = 0;
+    pixels[top + 2] = '\xFF';
     file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
+    file.bfOffBits = sizeof file + sizeof info + 4 * colours - intoPalette;
     file.bfSize = file.bfOffBits + pixels.size();
-    std::string bytes(reinterpret_cast<char*>(&file), sizeof file);
-    bytes.append(reinterpret_cast<char*>(&info), sizeof info);
-    bytes += pixels;
-    return dir.WriteFile("fond.bmp", bytes);
+    return std::string(reinterpret_cast<char*>(&file), sizeof file) + std::string(reinterpret_cast<char*>(&info), sizeof info) +
+           std::string(4 * colours - intoPalette, '\0') + pixels;
 }
+
+std::string WriteMarkedBitmap(const testing_support::TempFolder& dir) { return dir.WriteFile("fond.bmp", MarkedBitmap()); }
 
 struct PaintProbe : TVantrel95 {
     using TVantrel95::FormPaint;
@@ -231,6 +239,24 @@ TEST_F(ShellTest, TheBackgroundPictureIsTiledNeverStretched) {
     DeleteObject(canvas);
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
+}
+
+TEST_F(ShellTest, PicturesThatTheSystemShowsAreShownAsStored) {
+    MakeProfile("marc");
+    // Rows from the top; a palette that a 24-bit picture does not need; one
+    // larger than 256 colours. The last starts its pixels inside its palette.
+    using Case = std::pair<std::string, bool>;
+    for (auto [bytes, shown] : {Case{MarkedBitmap(true), true}, Case{MarkedBitmap(false, 16), true},
+                                Case{MarkedBitmap(false, 300), true}, Case{MarkedBitmap(false, 16, 8), false}}) {
+        Settings("marc", "[BackGround]\r\nImage=" + windows.WriteFile("fond.bmp", bytes) + "\r\n");
+        auto shell = MakeShell();
+        shell->LoadProfile();
+        ASSERT_EQ(bool(shell->BackBitmap), shown) << bytes.size();
+        if (!shown) continue;
+        ui::MemoryDC dc(nullptr);
+        ui::SelectObjectScope select(dc.get(), shell->BackBitmap.get());
+        EXPECT_EQ(GetPixel(dc.get(), 0, 0), RGB(255, 0, 0)) << bytes.size();
+    }
 }
 
 TEST_F(ShellTest, APictureThatIsNoWholeBitmapIsIgnored) {
