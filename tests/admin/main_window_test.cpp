@@ -243,3 +243,17 @@ TEST_F(MainWindowTest, TheToolbarHintsAreTheProgramsOwn) {
     main->TBBIcone->onClick(*main->TBBIcone);
     EXPECT_EQ(main->LsFileListView1->ViewStyle(), static_cast<DWORD>(LVS_ICON));
 }
+
+// Under Wine the list keeps its old picture until something else redraws.
+TEST_F(MainWindowTest, AChangeOfViewRepaintsTheWholeList) {
+    main->Show();
+    HWND list = main->LsFileListView1->Handle();
+    RECT whole = main->LsFileListView1->ClientRect();
+    for (auto* view : {&main->TBBListe, &main->TBBIcone}) {
+        UpdateWindow(list);
+        (*view)->onClick(**view);
+        RECT update = {};
+        GetUpdateRect(list, &update, FALSE);
+        EXPECT_TRUE(EqualRect(&update, &whole));
+    }
+}

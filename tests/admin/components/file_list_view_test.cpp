@@ -2,7 +2,6 @@
 #include "admin/components/file_list_view.h"
 #include "shared/shell_link.h"
 
-#include "tests/admin/components/shown_form.h"
 #include "tests/support/gdi_count.h"
 #include "tests/support/test_folder.h"
 #include "ui/form.h"
@@ -336,11 +335,3 @@ TEST_F(FileListViewTest, RebuildsAndListsLeaveNoGdiObjectBehind) {
 }
 
 }  // namespace
-
-// Under Wine the list keeps its old picture until something else redraws.
-TEST(ListViewStyle, AChangeOfViewAsksForARepaint) {
-    TLsFileListView shown(testing_support::ShownForm(), ui::Bounds(0, 0, 100, 50));
-    UpdateWindow(shown.Handle());
-    shown.SetViewStyle(LVS_ICON);
-    EXPECT_TRUE(GetUpdateRect(shown.Handle(), nullptr, FALSE));
-}
