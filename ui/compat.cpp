@@ -43,6 +43,16 @@ HCURSOR HandCursor(int ownId) {
     return SystemHasHandCursor() ? LoadCursor(nullptr, IDC_HAND) : OwnHandCursor(ownId);
 }
 
+int CachedImageIndex(const std::string& file, int index) {
+    using CachedIndexFn = int(WINAPI*)(const void*, int, UINT);
+    static CachedIndexFn cached = reinterpret_cast<CachedIndexFn>(
+        reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("shell32.dll"), MAKEINTRESOURCEA(72))));
+    if (!cached) return -1;
+    if (IsWindows9x()) return cached(file.c_str(), index, 0);
+    WCHAR wide[MAX_PATH];
+    return MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, wide, MAX_PATH) ? cached(wide, index, 0) : -1;
+}
+
 void InitCommonControlsCompat() {
     static const bool initialised = [] {
         HMODULE comctl = LoadLibraryA("comctl32.dll");   // stays loaded

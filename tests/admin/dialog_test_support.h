@@ -34,8 +34,7 @@ private:
     std::function<void(ui::Form&)> script_;
 };
 
-// After a refusal the user types on in the field: it has the focus and its
-// whole text is selected.
+// After a refusal the user types on in the field: focused, its text selected.
 inline bool FocusedAndSelected(HWND edit) {
     DWORD start = 1, end = 0;
     SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));

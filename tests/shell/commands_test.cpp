@@ -68,9 +68,8 @@ TEST_F(CommandsTest, TheRightPasswordUnloadsTheShell) {
 }
 
 TEST_F(CommandsTest, AWrongPasswordOrCancelChangesNothing) {
-    // The stored password is "abc": no other case, no longer or shorter text, no empty field.
-    using Try = std::pair<const char*, bool>;
-    for (auto [typed, ok] : {Try{"ABC", true}, Try{"abcd", true}, Try{"ab", true}, Try{"", true}, Try{"abc", false}}) {
+    for (auto [typed, ok] : {std::pair{"ABC", true}, std::pair{"abcd", true}, std::pair{"ab", true},
+                             std::pair{"", true}, std::pair{"abc", false}}) {
         AnswerUnload(typed, ok);
         ShowWindow(fakeTray, SW_HIDE);
         shell->TBIconDechargeLeftBtnDblClick();

@@ -10,8 +10,7 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     ui::Application::Instance().Initialize();
     int failed = RUN_ALL_TESTS();
-    // CTest passes a test executable on this line alone: one that ends any
-    // other way (ended from outside, or by the code under test) has failed.
+    // CTest passes a program on this line alone: one ended any other way failed.
     if (failed == 0) std::printf("Every test ran and passed.\n");
     return failed;
 }
