@@ -2,6 +2,7 @@
 
 #include "admin/dialog_look.h"
 #include "resources/choixicone_ids.h"
+#include "shared/shell_link.h"
 #include "ui/platform.h"
 
 #include <shellapi.h>
@@ -115,9 +116,10 @@ void TChoixIcone::EffaceIcones() {
     shownItem_ = -1;
 }
 
-void TChoixIcone::TransfertIcones(const std::string& file) {
+void TChoixIcone::TransfertIcones(const std::string& name) {
     ListView1.SetVisible(false);
     HINSTANCE instance = GetModuleHandleA(nullptr);
+    std::string file = velmora::ExpandedName(name);
     int n = static_cast<int>(reinterpret_cast<INT_PTR>(ExtractIconA(instance, file.c_str(), static_cast<UINT>(-1))));
     if (n <= 0) {
         ShowFailure(Handle(), kNoIcons);

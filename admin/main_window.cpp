@@ -8,9 +8,11 @@
 #include "admin/selectuser.h"
 #include "admin/tetro1.h"
 #include "admin/unsplash.h"
+#include "resources/resource_ids.h"
 #include "resources/toolbar_ids.h"
 #include "shared/ansi_text.h"
 #include "ui/application.h"
+#include "ui/compat.h"
 #include "ui/platform.h"
 
 namespace quorvel {
@@ -97,12 +99,13 @@ void TMain::FormCreate() { ui::Application::Instance().helpFile = ui::ProgramFol
 void TMain::CreateToolbar() {
     Wallpaper1 = std::make_unique<TWallpaper>(*this, ui::Bounds(0, 0, 444, kToolbarHeight));
     Wallpaper1->SetWallpaper(LoadPicture(IDB_TB_WALLPAPER).get());
-    HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
+    HCURSOR hand = ui::HandCursor(IDC_OWN_HAND);
     for (const ToolbarDesign& d : kToolbar) {
         auto& button = this->*d.button;
         button = std::make_unique<TToolbarButton97>(*Wallpaper1);
         button->SetBounds(d.left, d.top, TToolbarButton97::kWidth, TToolbarButton97::kHeight);
         button->SetGlyph(LoadPicture(d.glyph).get());
+        button->SetOpaque(false);   // the wallpaper shows through
         button->hint = d.hint;
         if (d.button != &TMain::TBBPP) button->cursor = hand;
         AddHint(*button);

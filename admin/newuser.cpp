@@ -42,6 +42,7 @@ void TNewUser::BitBtn1Click() {
         return;
     ShowFailure(Handle(), "Impossible de créer cet utilisateur...");
     modalResult = ui::mrNone;
+    ENomuser->FocusAll();
 }
 
 }  // namespace quorvel

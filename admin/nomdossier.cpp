@@ -24,8 +24,7 @@ TNomdossier::TNomdossier()
 
 void TNomdossier::FormShow() {
     // The whole name is selected, ready to be typed over.
-    SendMessageA(ENomdossier.Handle(), EM_SETSEL, 0, -1);
-    ENomdossier.SetFocus();
+    ENomdossier.FocusAll();
 }
 
 }  // namespace quorvel

@@ -6,8 +6,8 @@
 #include "admin/shortcut_names.h"
 #include "resources/dialog_buttons_ids.h"
 #include "resources/nouvracc_ids.h"
-
-#include <shellapi.h>
+#include "resources/resource_ids.h"
+#include "ui/compat.h"
 
 namespace quorvel {
 
@@ -26,12 +26,6 @@ ui::Label& Placed(ui::Label& label, int left, int top, const std::string& captio
 std::string Upper(std::string s) {
     if (!s.empty()) CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
     return s;
-}
-
-// ExtractIcon answers 0 for no icon and 1 for a file that has none to give.
-HICON IconOf(const std::string& file, int index) {
-    HICON icon = ExtractIconA(GetModuleHandleA(nullptr), file.c_str(), static_cast<UINT>(index));
-    return reinterpret_cast<UINT_PTR>(icon) > 1 ? icon : nullptr;
 }
 
 }  // namespace
@@ -87,7 +81,7 @@ TNouvracc::TNouvracc()
 
     ICO.SetBounds(8, 188, 32, 32);
     ICO.transparent = true;
-    ICO.cursor = LoadCursor(nullptr, IDC_HAND);   // none on Windows 95: the arrow stays
+    ICO.cursor = ui::HandCursor(IDC_OWN_HAND);
     ICO.hint = "\"Simple-clic gauche\" pour changer d'icône";
     AddHint(ICO);
 
@@ -128,11 +122,11 @@ void TNouvracc::EffaceChamps() {
 ui::IconHandle TNouvracc::ExtraitIcone(const std::string& file, int index) const {
     // Index -1 would ask for the number of icons, not for an icon.
     if (index != -1)
-        if (HICON icon = IconOf(file, index)) return ui::IconHandle(icon);
+        if (HICON icon = velmora::ExtractFileIcon(file, index)) return ui::IconHandle(icon);
     std::string extension = Upper(ExtensionPart(file));
-    if (extension == ".BAT") return ui::IconHandle(IconOf(ShellLibrary, kBatchIcon));
+    if (extension == ".BAT") return ui::IconHandle(velmora::ExtractFileIcon(ShellLibrary, kBatchIcon));
     if (extension == ".PIF" || extension == ".COM" || extension == ".EXE")
-        return ui::IconHandle(IconOf(ShellLibrary, kProgramIcon));
+        return ui::IconHandle(velmora::ExtractFileIcon(ShellLibrary, kProgramIcon));
     return {};
 }
 
@@ -177,6 +171,7 @@ void TNouvracc::BitBtn1Click() {
     std::string target = Cible.Text();
     if (target.empty()) {
         ShowFailure(Handle(), kMissingTarget);
+        Cible.FocusAll();
         return;
     }
     if (Demar.Text().empty()) Demar.SetText(FolderPart(target));
@@ -186,8 +181,7 @@ void TNouvracc::BitBtn1Click() {
         return;
     }
     ShowFailure(Handle(), problem);
-    Sousicon.SetFocus();
-    SendMessageA(Sousicon.Handle(), EM_SETSEL, 0, -1);
+    Sousicon.FocusAll();
 }
 
 void TNouvracc::FormPaint(HDC dc) {

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the programs' 32 x 32, 16-colour icons and writes them as .ico files.
+"""Draws the programs' 32 x 32, 16-colour icons and their hand cursor, and
+writes them as .ico and .cur files.
 
 Run from this folder: python3 make_icons.py. The .ico files are committed;
 run this again after changing a drawing.
@@ -81,6 +82,28 @@ class Canvas:
         image = header + palette + bytes(xor) + bytes(mask)
         directory = struct.pack('<HHH', 0, 1, 1) + struct.pack(
             '<BBBBHHII', size, size, 16, 0, 1, 4, len(image), 6 + 16)
+        return directory + image
+
+
+    def cur(self, hot_x, hot_y):
+        """The canvas as a one-image, black-and-white .cur file: black and
+        white pixels are drawn, all others are transparent."""
+        size = self.size
+        xor = bytearray()
+        mask = bytearray()
+        for y in reversed(range(size)):
+            white = drawn = 0
+            for x in range(size):
+                c = self.px[y][x]
+                white = (white << 1) | (1 if c == WHITE else 0)
+                drawn = (drawn << 1) | (0 if c in (BLACK, WHITE) else 1)
+            xor += white.to_bytes(size // 8, 'big')
+            mask += drawn.to_bytes(size // 8, 'big')
+        header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 1, 0,
+                             len(xor) + len(mask), 0, 0, 2, 0)
+        image = header + bytes((0, 0, 0, 0, 255, 255, 255, 0)) + bytes(xor) + bytes(mask)
+        directory = struct.pack('<HHH', 0, 2, 1) + struct.pack(
+            '<BBBBHHII', size, size, 2, 0, hot_x, hot_y, len(image), 6 + 16)
         return directory + image
 
 
@@ -206,6 +229,40 @@ def cancel():
     return c
 
 
+# A hand pointing up: "X" outline, "-" inside.
+HAND = """
+      XX
+     X--X
+     X--X
+     X--X
+     X--X
+     X--XXX
+     X--X--XXX
+     X--X--X--XX
+ XX  X--X--X--X-X
+X--X X--------X--X
+X---XX-----------X
+ X---X-----------X
+  X--------------X
+  X-------------X
+   X------------X
+   X-----------X
+    X----------X
+    X---------X
+     X--------X
+     XXXXXXXXXX
+"""
+
+
+def hand():
+    c = Canvas()
+    for y, row in enumerate(HAND.strip('\n').split('\n')):
+        for x, ch in enumerate(row):
+            if ch != ' ':
+                c.px[y + 1][x + 6] = BLACK if ch == 'X' else WHITE
+    return c
+
+
 ICONS = {
     'dovrane.ico': dovrane, 'quorvel.ico': quorvel, 'floppy.ico': floppy,
     'program.ico': program, 'folder.ico': folder, 'unload.ico': unload,
@@ -217,3 +274,6 @@ if __name__ == '__main__':
     for name, draw in ICONS.items():
         with open(name, 'wb') as f:
             f.write(draw().ico())
+    with open('hand.cur', 'wb') as f:
+        f.write(hand().cur(12, 1))   # the tip of the finger
+

@@ -8,3 +8,4 @@
 #define IDI_TRAY_SHUTDOWN 21
 #define IDI_TRAY_SESSION 22
 #define IDI_GLYPH_OK 30
+#define IDC_OWN_HAND 40

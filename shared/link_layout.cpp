@@ -1,8 +1,6 @@
 #include "shared/link_layout.h"
 
-#include "ui/handles.h"
-
-#include <windows.h>
+#include "shared/file_bytes.h"
 
 #include <cstdint>
 
@@ -129,25 +127,20 @@ bool LinkLayoutIsSound(const std::string& bytes) {
         if (!r.Has(at, 2) || !r.Has(at + 2, r.U16(at) * (flags & kIsUnicode ? 2 : 1))) return false;
         at += 2 + r.U16(at) * (flags & kIsUnicode ? 2 : 1);
     }
-    // Extra blocks, up to a size below 4 or the end of the file.
-    while (r.Has(at, 4) && r.U32(at) >= 4) {
+    // Extra blocks, up to a size below 4 or the end of the file. The system
+    // takes a block only whole: one that the file does not hold (a stray
+    // byte where the end mark should be) ends the list there too.
+    while (r.Has(at, 4) && r.U32(at) >= 4 && r.Has(at, r.U32(at))) {
         uint32_t size = r.U32(at);
-        if (!r.Has(at, size) || size < 8 || !ExtraBlockIsSound(r.U32(at + 4), size)) return false;
+        if (size < 8 || !ExtraBlockIsSound(r.U32(at + 4), size)) return false;
         at += size;
     }
     return true;
 }
 
 bool LinkFileIsSound(const std::string& path) {
-    ui::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, 0, nullptr));
-    if (!file) return false;
-    DWORD size = GetFileSize(file.get(), nullptr);
-    if (size == INVALID_FILE_SIZE || size > kMaxLinkFileSize) return false;
-    std::string bytes(size, '\0');
-    DWORD read = 0;
-    if (size && (!ReadFile(file.get(), bytes.data(), size, &read, nullptr) || read != size)) return false;
-    return LinkLayoutIsSound(bytes);
+    std::string bytes;
+    return ReadFileBytes(path, kMaxLinkFileSize, bytes) && LinkLayoutIsSound(bytes);
 }
 
 }  // namespace velmora

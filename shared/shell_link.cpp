@@ -5,6 +5,7 @@
 #include "shared/registry.h"
 #include "ui/handles.h"
 
+#include <shellapi.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
@@ -74,6 +75,18 @@ std::string ShellFolderPath(TShellFolder folder) {
         .value_or("");
 }
 
+std::string ExpandedName(const std::string& name) {
+    char expanded[MAX_PATH];
+    DWORD n = ExpandEnvironmentStringsA(name.c_str(), expanded, sizeof expanded);
+    return n > 0 && n <= sizeof expanded ? std::string(expanded) : name;
+}
+
+HICON ExtractFileIcon(const std::string& file, int index) {
+    // ExtractIcon answers 1 for a file that is not a program, library or icon.
+    HICON icon = ExtractIconA(GetModuleHandleA(nullptr), ExpandedName(file).c_str(), static_cast<UINT>(index));
+    return reinterpret_cast<UINT_PTR>(icon) > 1 ? icon : nullptr;
+}
+
 void TVornShellLink::SetFileName(const std::string& value) {
     if (value == fileName_) return;
     std::string v = value;
@@ -131,22 +144,25 @@ void TVornShellLink::ReadLink() {
     if (!ToWide(fileName_, wide) || !LinkFileIsSound(fileName_) || FAILED(object.file->Load(wide, STGM_READ)))
         throw EVornShellLink("Erreur en lecture.");
 
+    // Every field starts from an empty buffer: a call may succeed without
+    // writing (GetPath of an installer's advertised shortcut does).
     char buffer[MAX_PATH];
-    auto text = [&buffer](HRESULT hr) {
-        if (FAILED(hr)) buffer[0] = '\0';
+    auto text = [&buffer](auto get) {
+        buffer[0] = '\0';
+        if (FAILED(get())) buffer[0] = '\0';
         buffer[MAX_PATH - 1] = '\0';
         return std::string(buffer);
     };
-    Description = text(object.link->GetDescription(buffer, MAX_PATH));
-    Target = text(object.link->GetPath(buffer, MAX_PATH, nullptr, SLGP_UNCPRIORITY));
-    WorkingDir = text(object.link->GetWorkingDirectory(buffer, MAX_PATH));
-    Arguments = text(object.link->GetArguments(buffer, MAX_PATH));
+    Description = text([&] { return object.link->GetDescription(buffer, MAX_PATH); });
+    Target = text([&] { return object.link->GetPath(buffer, MAX_PATH, nullptr, SLGP_UNCPRIORITY); });
+    WorkingDir = text([&] { return object.link->GetWorkingDirectory(buffer, MAX_PATH); });
+    Arguments = text([&] { return object.link->GetArguments(buffer, MAX_PATH); });
     int show = 0;
     if (SUCCEEDED(object.link->GetShowCmd(&show))) ShowCmd = show;
     WORD hotKey = 0;
     if (SUCCEEDED(object.link->GetHotkey(&hotKey))) hotKey_ = hotKey;
     int index = 0;
-    std::string iconFile = text(object.link->GetIconLocation(buffer, MAX_PATH, &index));
+    std::string iconFile = text([&] { return object.link->GetIconLocation(buffer, MAX_PATH, &index); });
     fileIcon_.FileName = iconFile;
     fileIcon_.IconIndex = index;
 }

@@ -79,4 +79,12 @@ private:
 // when the value is missing.
 std::string ShellFolderPath(TShellFolder folder);
 
+// An icon location's file name with its environment variables expanded: the
+// NT family names icons "%SystemRoot%\system32\shell32.dll".
+std::string ExpandedName(const std::string& name);
+
+// The icon with that index of an icon location's file, a new handle owned by
+// the caller; none when the file has no such icon.
+HICON ExtractFileIcon(const std::string& file, int index);
+
 }  // namespace velmora

@@ -27,10 +27,11 @@ DesktopEntry ReadEntry(const std::string& folder, const WIN32_FIND_DATAA& found,
     }
     if (read) {
         if (link.FileIcon().FileName.empty()) link.SetFileIcon({link.Target, 0});
-        entry.icon.reset(FileIcon(link.FileIcon().FileName.c_str(), link.FileIcon().IconIndex));
+        entry.icon.reset(velmora::ExtractFileIcon(link.FileIcon().FileName, link.FileIcon().IconIndex));
     }
     if (!entry.icon) entry.icon.reset(ShellIcon(kGenericProgramIcon));
-    entry.label = name.substr(0, name.find('.'));
+    size_t dot = name.find('.');
+    entry.label = dot == std::string::npos ? std::string() : name.substr(0, dot);
     std::string path = link.FileName();
     if (size_t pif = velmora::UpperCase(path).find(".PIF"); pif != std::string::npos) path.resize(pif + 4);
     entry.slot = {path, false};

@@ -1,6 +1,7 @@
 #include "shell/system_icons.h"
 
 #include "resources/resource_ids.h"
+#include "shared/shell_link.h"
 #include "shell/lockdown.h"
 #include "ui/platform.h"
 
@@ -22,15 +23,9 @@ HICON IconOfKind(int index) {
 
 }  // namespace
 
-HICON FileIcon(const char* file, int index) {
-    // ExtractIcon answers 1 for a file that is not a program, library or icon.
-    HICON icon = ExtractIconA(GetModuleHandleA(nullptr), file, index);
-    return reinterpret_cast<UINT_PTR>(icon) > 1 ? icon : nullptr;
-}
-
 HICON ShellIcon(int index) {
     HICON icon = RunningOnWine() ? IconOfKind(index)
-                                 : FileIcon((ui::platform().systemDir() + "\\SHELL32.DLL").c_str(), index);
+                                 : velmora::ExtractFileIcon(ui::platform().systemDir() + "\\SHELL32.DLL", index);
     if (icon) return icon;
     int own = index == kClosedFolderIcon ? IDI_CLOSED_FOLDER : IDI_GENERIC_PROGRAM;
     return CopyIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(own)));

@@ -16,7 +16,4 @@ inline constexpr int kClosedFolderIcon = 3;
 // A new icon handle, owned by the caller.
 HICON ShellIcon(int index);
 
-// The icon of a file, program, library or icon file; none when it has none.
-HICON FileIcon(const char* file, int index);
-
 }  // namespace dovrane

@@ -32,10 +32,7 @@ void TVantrel95::LoadProfile() {
     velmora::SettingsFile settings(velmora::SettingsFileOf(profiles, ProfileName));
     SetColor(ReadColor(settings, velmora::kBackColor, Color()));
     BackImageName = settings.ReadString(velmora::kBackImage, "");
-    BackBitmap.reset();
-    if (!BackImageName.empty() && WholeBitmapFile(BackImageName))
-        BackBitmap.reset(static_cast<HBITMAP>(
-            LoadImageA(nullptr, BackImageName.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+    BackBitmap.reset(BackImageName.empty() ? nullptr : LoadBitmapFile(BackImageName));
     CloseAllowed = false;
 
     COLORREF fontColor = ReadColor(settings, velmora::kTextColor, velmora::kWhite);

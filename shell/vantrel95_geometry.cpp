@@ -2,6 +2,7 @@
 #include "shell/vantrel95.h"
 
 #include "resources/resource_ids.h"
+#include "ui/compat.h"
 
 namespace dovrane {
 
@@ -34,7 +35,7 @@ RECT LabelRect(int slot) {
 }
 
 void TVantrel95::CreateGrid() {
-    HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
+    HCURSOR hand = ui::HandCursor(IDC_OWN_HAND);
     for (int i = 0; i < kSlotCount; ++i) {
         RECT r = IconRect(i);
         ic[i] = std::make_unique<ui::Image>(*this);

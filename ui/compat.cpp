@@ -18,15 +18,39 @@ TrackMouseEventFn TrackMouseEventCall() {
     return call;
 }
 
-}  // namespace
-
-bool IsWindows9x() {
-    static const bool windows9x = [] {
+OSVERSIONINFOA SystemVersion() {
+    static const OSVERSIONINFOA version = [] {
         OSVERSIONINFOA info = {};
         info.dwOSVersionInfoSize = sizeof info;
-        return GetVersionExA(&info) && info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+        GetVersionExA(&info);
+        return info;
     }();
-    return windows9x;
+    return version;
+}
+
+}  // namespace
+
+bool IsWindows9x() { return SystemVersion().dwPlatformId == VER_PLATFORM_WIN32_WINDOWS; }
+
+bool SystemHasHandCursor() {
+    OSVERSIONINFOA v = SystemVersion();
+    return v.dwMajorVersion > 4 || (IsWindows9x() && v.dwMinorVersion >= 10);
+}
+
+HCURSOR OwnHandCursor(int ownId) { return LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(ownId)); }
+
+HCURSOR HandCursor(int ownId) {
+    return SystemHasHandCursor() ? LoadCursor(nullptr, IDC_HAND) : OwnHandCursor(ownId);
+}
+
+int CachedImageIndex(const std::string& file, int index) {
+    using CachedIndexFn = int(WINAPI*)(const void*, int, UINT);
+    static CachedIndexFn cached = reinterpret_cast<CachedIndexFn>(
+        reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("shell32.dll"), MAKEINTRESOURCEA(72))));
+    if (!cached) return -1;
+    if (IsWindows9x()) return cached(file.c_str(), index, 0);
+    WCHAR wide[MAX_PATH];
+    return MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, wide, MAX_PATH) ? cached(wide, index, 0) : -1;
 }
 
 void InitCommonControlsCompat() {

@@ -11,6 +11,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace ui {
 
 // A function of an already loaded system library, or none: for the calls
@@ -23,6 +25,19 @@ F SystemFunction(const char* module, const char* name) {
 
 // True on Windows 95, 98 and Me (VER_PLATFORM_WIN32_WINDOWS); false on the NT family.
 bool IsWindows9x();
+
+// The pointing hand over what a click opens. Windows 95 and NT 4 have no
+// hand among the system's cursors (it came with Windows 98 and 2000): there
+// the program's own cursor resource `ownId` stands in.
+HCURSOR HandCursor(int ownId);
+bool SystemHasHandCursor();
+HCURSOR OwnHandCursor(int ownId);
+
+// The system image list's index of icon `index` of `file`, which the system
+// adds when it is not there yet; -1 when the file has no such icon. SHELL32
+// exports it by number alone (72), taking ANSI text on Windows 95/98 and
+// Unicode on the NT family.
+int CachedImageIndex(const std::string& file, int index);
 
 // Loads COMCTL32 and registers the common controls that the forms use
 // (InitCommonControlsEx where COMCTL32 has it), once. Each control of that

@@ -34,6 +34,11 @@ Edit::Edit(Form& owner, const RECT& bounds, DWORD style) : Control(owner) {
     CreateControl("EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL | style, WS_EX_CLIENTEDGE, bounds);
 }
 
+void Edit::FocusAll() {
+    SendMessageA(Handle(), EM_SETSEL, 0, -1);
+    SetFocus();
+}
+
 bool Edit::OnReflectedCommand(WORD code) {
     if (code != EN_CHANGE) return false;
     if (onChange) onChange();

@@ -43,6 +43,9 @@ class Edit : public Control {
 public:
     Edit(Form& owner, const RECT& bounds, DWORD style = 0);
     std::function<void()> onChange;
+    // The focus in the field, its whole text selected to be typed over: where
+    // a dialog puts the user back after refusing what was typed.
+    void FocusAll();
 
 protected:
     bool OnReflectedCommand(WORD code) override;

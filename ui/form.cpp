@@ -204,7 +204,11 @@ void Form::MoveHint(GraphicControl& control) {
 bool Form::PreviewMessage(MSG& msg) {
     if (keyPreview && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN))
         return FormKeyDown(static_cast<WORD>(msg.wParam), ShiftState::FromKeyboard());
-    return false;
+    // A dialog character: typed with Alt, or where the focus takes no characters.
+    bool dialogChar = msg.message == WM_SYSCHAR ||
+                      (msg.message == WM_CHAR && !(SendMessageA(msg.hwnd, WM_GETDLGCODE, 0, reinterpret_cast<LPARAM>(&msg)) &
+                                                   DLGC_WANTCHARS));
+    return dialogChar && DialogChar(static_cast<char>(msg.wParam));
 }
 
 bool Form::OnEraseBackground(HDC dc) {

@@ -46,6 +46,11 @@ public:
     virtual void DblClick();
     // Called after SetEnabled changed the flag.
     virtual void EnabledChanged() {}
+    // A character typed where no field takes it, or with Alt: true when it
+    // is this control's accelerator and the control acted on it.
+    virtual bool DialogChar(char) { return false; }
+    // The system's colours changed.
+    virtual void SysColorChange() {}
 
 private:
     Window& parent_;

@@ -12,6 +12,7 @@ ListView::ListView(Form& owner, const RECT& bounds, DWORD style, HWND parent) : 
 void ListView::SetViewStyle(DWORD view) {
     LONG style = GetWindowLongA(Handle(), GWL_STYLE);
     SetWindowLongA(Handle(), GWL_STYLE, (style & ~LVS_TYPEMASK) | view);
+    InvalidateRect(Handle(), nullptr, TRUE);   // Wine keeps the old picture otherwise
 }
 
 DWORD ListView::ViewStyle() const { return GetWindowLongA(Handle(), GWL_STYLE) & LVS_TYPEMASK; }

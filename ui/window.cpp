@@ -256,6 +256,12 @@ LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
             if (OnSetCursor(lp)) return TRUE;
             break;
         }
+        case WM_SYSCOLORCHANGE:
+            // Only top-level windows hear of it: each tells its controls and children.
+            for (GraphicControl* g : graphics_) g->SysColorChange();
+            for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+                SendMessageA(child, msg, wp, lp);
+            break;
         case WM_SHOWWINDOW: OnShowWindow(wp != 0); break;
         case WM_DESTROY: OnDestroy(); break;
         default:
@@ -305,6 +311,14 @@ bool Window::RouteMouse(UINT msg, WPARAM wp, LPARAM lp) {
             break;
     }
     return true;
+}
+
+bool Window::DialogChar(char c) {
+    for (GraphicControl* g : graphics_)
+        if (g->Visible() && g->DialogChar(c)) return true;
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (Window* w = FromHandle(child); w && w->DialogChar(c)) return true;
+    return false;
 }
 
 void Window::AddGraphic(GraphicControl* control) { graphics_.push_back(control); }

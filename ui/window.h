@@ -60,6 +60,9 @@ public:
     void RemoveGraphic(GraphicControl* control);
     GraphicControl* GraphicAt(POINT client) const;
     const std::vector<GraphicControl*>& Graphics() const { return graphics_; }
+    // Offers a dialog character to the windowless controls of this window
+    // and of its child windows; true when one took it.
+    bool DialogChar(char c);
     virtual HFONT GraphicsFont() const { return nullptr; }
 
 protected:

@@ -35,7 +35,7 @@ bool RemoveLink(const std::string& path) {
     constexpr DWORD kShare = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
     constexpr DWORD kItself = FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT;
     {
-        ui::KernelHandle link(CreateFileA(path.c_str(), 0, kShare, nullptr, OPEN_EXISTING, kItself, nullptr));
+        ui::FileHandle link(CreateFileA(path.c_str(), 0, kShare, nullptr, OPEN_EXISTING, kItself, nullptr));
         if (!link) return false;
         // Looked up, as every call off the programs' import list; only the NT family has links.
         using DeviceIoControlFn = BOOL(WINAPI*)(HANDLE, DWORD, void*, DWORD, void*, DWORD, DWORD*, OVERLAPPED*);
@@ -46,8 +46,8 @@ bool RemoveLink(const std::string& path) {
                                  static_cast<DWORD>(data.size()), &size, nullptr))
             return false;
     }
-    ui::KernelHandle deleting(CreateFileA(path.c_str(), DELETE, kShare, nullptr, OPEN_EXISTING,
-                                          kItself | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    ui::FileHandle deleting(CreateFileA(path.c_str(), DELETE, kShare, nullptr, OPEN_EXISTING,
+                                        kItself | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     deleting.reset();   // the link goes with its last handle
     return !PathExists(path);
 }

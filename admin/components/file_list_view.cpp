@@ -2,8 +2,11 @@
 
 #include "admin/components/dir_combo_box.h"
 #include "admin/components/folder_path.h"
+#include "shared/file_bytes.h"
 #include "shared/link_layout.h"
+#include "shared/shell_link.h"
 #include "ui/application.h"
+#include "ui/compat.h"
 #include "ui/form.h"
 #include "ui/handles.h"
 #include "ui/platform.h"
@@ -55,6 +58,22 @@ private:
     bool& rebuilding_;
     HCURSOR cursor_;
 };
+
+// The system shows the generic icon for a link whose icon file is named with
+// environment variables (%SystemRoot%\...): the icon of the expanded name.
+int ExpandedIcon(const std::string& path, int shown) {
+    velmora::TVornShellLink link;
+    link.SetFileName(path);
+    try {
+        link.ReadLink();
+    } catch (const velmora::EVornShellLink&) {
+        return shown;
+    }
+    const velmora::TFileIcon& icon = link.FileIcon();
+    if (icon.FileName.find('%') == std::string::npos) return shown;
+    int index = ui::CachedImageIndex(velmora::ExpandedName(icon.FileName), icon.IconIndex);
+    return index >= 0 ? index : shown;
+}
 
 }  // namespace
 
@@ -159,14 +178,19 @@ void TLsFileListView::RefreshList() {
 // damaged one far past its buffers: such a shortcut is described by its
 // name alone.
 void TLsFileListView::AddEntry(const std::string& folder, const std::string& name) {
-    std::string path = folder + name;
+    std::string path = folder + name, bytes;
     UINT query = SHGFI_SYSICONINDEX | SHGFI_TYPENAME | SHGFI_SMALLICON;
-    if (UpperExtension(name) == ".LNK" && !velmora::LinkFileIsSound(path)) query |= SHGFI_USEFILEATTRIBUTES;
+    bool link = UpperExtension(name) == ".LNK";
+    if (link && !(velmora::ReadFileBytes(path, velmora::kMaxLinkFileSize, bytes) && velmora::LinkLayoutIsSound(bytes)))
+        query |= SHGFI_USEFILEATTRIBUTES;
     SHFILEINFOA info = {};
     if (!SHGetFileInfoA(path.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info, query)) return;
     WIN32_FIND_DATAA record;
     if (!ui::FindHandle(FindFirstFileA(path.c_str(), &record))) return;
-    entries_.push_back(MakeFileEntry(folder, record, info.iIcon, info.szTypeName));
+    // Only a link whose bytes hold a "%" may name its icon file with variables.
+    bool named = !(query & SHGFI_USEFILEATTRIBUTES) && bytes.find('%') != std::string::npos;
+    entries_.push_back(MakeFileEntry(folder, record, named ? ExpandedIcon(path, info.iIcon) : info.iIcon,
+                                     info.szTypeName));
     const FileEntry& e = entries_.back();
     int item = Add(e.caption, e.image, static_cast<LPARAM>(entries_.size()));
     for (int sub = siSize; sub <= siAttributes; ++sub) SetSubItem(item, sub + 1, e.sub[sub]);

@@ -1,5 +1,7 @@
 #include "admin/components/toolbar_button97.h"
 
+#include "shared/ansi_text.h"
+
 #include <vector>
 
 namespace quorvel {
@@ -228,6 +230,22 @@ void TToolbarButton97::DblClick() {
 void TToolbarButton97::EnabledChanged() {
     glyph_.Prepare(Enabled() ? ButtonState::Up : ButtonState::Disabled);
     UpdateHot();
+}
+
+bool TToolbarButton97::DialogChar(char c) {
+    // The accelerator is the character after a single "&" of the caption.
+    size_t amp = caption_.find('&');
+    while (amp != std::string::npos && amp + 1 < caption_.size() && caption_[amp + 1] == '&')
+        amp = caption_.find('&', amp + 2);
+    if (!Enabled() || amp == std::string::npos || amp + 1 >= caption_.size()) return false;
+    if (velmora::UpperCase(std::string(1, c)) != velmora::UpperCase(caption_.substr(amp + 1, 1))) return false;
+    if (onClick) onClick(*this);
+    return true;
+}
+
+void TToolbarButton97::SysColorChange() {
+    Dither().reset();   // made again in the new colours when next painted
+    Redraw();
 }
 
 void TToolbarButton97::Paint(HDC dc) {

@@ -70,6 +70,8 @@ public:
     void MouseLeave() override;
     void DblClick() override;
     void EnabledChanged() override;
+    bool DialogChar(char c) override;
+    void SysColorChange() override;
 
 private:
     void Redraw();

@@ -34,6 +34,13 @@ private:
     std::function<void(ui::Form&)> script_;
 };
 
+// After a refusal the user types on in the field: focused, its text selected.
+inline bool FocusedAndSelected(HWND edit) {
+    DWORD start = 1, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return GetFocus() == edit && start == 0 && end == static_cast<DWORD>(GetWindowTextLengthA(edit));
+}
+
 inline std::string TestProgram() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);

@@ -223,6 +223,9 @@ RECT HintRect(TMain& main, TToolbarButton97& button) {
 }  // namespace
 
 TEST_F(MainWindowTest, TheToolbarHintsAreTheProgramsOwn) {
+    main->Show();
+    for (auto* b : {&main->TBBAjoR, &main->TBBListe, &main->TBQuit, &main->TBBPP})
+        EXPECT_FALSE((*b)->Opaque()) << "the wallpaper shows through the buttons";
     EXPECT_EQ(main->TBBIns->hint, "Activation du  \"Velmora\"");
     EXPECT_EQ(main->TBBDes->hint, "Désactivation du \"Velmora\"");
     EXPECT_EQ(main->TBBIcone->hint, "Affichage en \"Icône\"");
@@ -234,10 +237,19 @@ TEST_F(MainWindowTest, TheToolbarHintsAreTheProgramsOwn) {
     EXPECT_TRUE(EqualRect(&hint, &main->TBQuit->Bounds()));
     EXPECT_EQ(main->TBQuit->Bounds().right, static_cast<LONG>(main->ClientRect().right - 2));
 
+    // Each change of view repaints the whole list (under Wine the old picture stayed).
+    HWND list = main->LsFileListView1->Handle();
+    RECT whole = main->LsFileListView1->ClientRect(), update = {};
+    auto repainted = [&] { return GetUpdateRect(list, &update, FALSE) && EqualRect(&update, &whole); };
     EXPECT_TRUE(main->TBBIcone->Down());
+    UpdateWindow(list);
     main->TBBListe->onClick(*main->TBBListe);
     EXPECT_EQ(main->LsFileListView1->ViewStyle(), static_cast<DWORD>(LVS_REPORT));
+    EXPECT_TRUE(repainted());
     EXPECT_EQ(ListView_GetColumnWidth(main->LsFileListView1->Handle(), 4), 50) << "Attributs, the default width";
+    UpdateWindow(list);
     main->TBBIcone->onClick(*main->TBBIcone);
     EXPECT_EQ(main->LsFileListView1->ViewStyle(), static_cast<DWORD>(LVS_ICON));
+    EXPECT_TRUE(repainted());
 }
+

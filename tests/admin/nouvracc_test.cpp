@@ -26,10 +26,11 @@ void Fill(TNouvracc& d, const std::string& target, const std::string& folder, co
 
 // Clicks OK while the dialog is shown, then cancel when it stayed open;
 // answers the modal result.
-int PressOk(TNouvracc& d, int* resultAfterOk = nullptr) {
+int PressOk(TNouvracc& d, int* resultAfterOk = nullptr, bool* targetRefocused = nullptr) {
     ModalScript script([&](ui::Form& form) {
         d.BitBtn1.Click();
         if (resultAfterOk) *resultAfterOk = form.modalResult;
+        if (targetRefocused) *targetRefocused = FocusedAndSelected(d.Cible.Handle());
         if (form.modalResult == ui::mrNone) d.BitBtn2.Click();
     });
     return d.ShowModal();
@@ -103,8 +104,10 @@ TEST(TNouvracc, OkNeedsATargetAndFillsTheStartFolderFromIt) {
     MessageRecorder messages;
     dialog.EffaceChamps();
     int afterOk = -1;
-    EXPECT_EQ(PressOk(dialog, &afterOk), ui::mrCancel);
+    bool refocused = false;
+    EXPECT_EQ(PressOk(dialog, &afterOk, &refocused), ui::mrCancel);
     EXPECT_EQ(afterOk, ui::mrNone);
+    EXPECT_TRUE(refocused);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, kMissingTarget);
     EXPECT_EQ(messages.shown[0].flags, static_cast<UINT>(MB_OK));

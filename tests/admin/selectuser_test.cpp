@@ -1,6 +1,7 @@
 #include "admin/newuser.h"
 #include "admin/selectuser.h"
 
+#include "tests/admin/dialog_test_support.h"
 #include "tests/support/test_folder.h"
 
 #include <gtest/gtest.h>
@@ -114,6 +115,9 @@ TEST_F(SelectUserTest, NewProfilesNeedANameAFolderCanHold) {
             newUser.ENomuser->SetText(tried[next]);
             newUser.BitBtn1->Click();
             results.push_back(newUser.modalResult);
+            if (newUser.modalResult == ui::mrNone) {
+                EXPECT_TRUE(testing_support::FocusedAndSelected(newUser.ENomuser->Handle())) << tried[next];
+            }
             if (newUser.modalResult == ui::mrOk) break;
         }
         return newUser.modalResult;

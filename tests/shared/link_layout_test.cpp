@@ -72,3 +72,11 @@ TEST(LinkLayout, PartsOutsideTheirPlaceMakeALinkUnreadable) {
     EXPECT_FALSE(LinkFileIsSound(dir / "absent.lnk"));
     EXPECT_FALSE(LinkFileIsSound(dir.WriteFile("grand.lnk", good + std::string(kMaxLinkFileSize, '\0'))));
 }
+
+// The system reads a link whose extra data ends in a stray byte instead of the zero end mark.
+TEST(LinkLayout, AStrayByteWhereTheEndMarkShouldBeIsNoDamage) {
+    TempFolder dir;
+    std::string odd = WrittenLink(dir);
+    odd[odd.size() - 4] = '\x55';
+    EXPECT_TRUE(LinkLayoutIsSound(odd));
+}

@@ -1,6 +1,7 @@
 #include "shared/shell_link.h"
 
 #include "shared/registry.h"
+#include "ui/handles.h"
 #include "tests/support/test_folder.h"
 
 #include <gtest/gtest.h>
@@ -215,4 +216,21 @@ TEST(ShellLinkFile, AnEmptyTargetStillMakesAFile) {
     reader.SetFileName(link.FileName());
     reader.ReadLink();
     EXPECT_EQ(reader.Target, "");
+}
+
+// An installer's advertised shortcut names no file: the system answers its
+// path without writing one, and the description read before stayed there.
+TEST(ShellLinkFile, AnAdvertisedShortcutHasAnEmptyTarget) {
+    TempFolder dir;
+    TVornShellLink link;
+    link.SetFileName(dir / "Installé");
+    link.Description = "Traitement de texte";
+    link.Target = "::{9DB1186E-40DF-11D1-AA8C-00C04FB67863}:composant::";
+    link.WriteLink();
+    link.ReadLink();
+    EXPECT_EQ(link.Target, "");
+}
+
+TEST(ShellLinkIcon, EnvironmentVariablesInTheIconFileAreExpanded) {
+    EXPECT_TRUE(ui::IconHandle(ExtractFileIcon("%SystemRoot%\\system32\\shell32.dll", 3)));
 }

@@ -68,7 +68,8 @@ TEST_F(CommandsTest, TheRightPasswordUnloadsTheShell) {
 }
 
 TEST_F(CommandsTest, AWrongPasswordOrCancelChangesNothing) {
-    for (auto [typed, ok] : {std::pair{"ABC", true}, std::pair{"abcd", true}, std::pair{"abc", false}}) {
+    for (auto [typed, ok] : {std::pair{"ABC", true}, std::pair{"abcd", true}, std::pair{"ab", true},
+                             std::pair{"", true}, std::pair{"abc", false}}) {
         AnswerUnload(typed, ok);
         ShowWindow(fakeTray, SW_HIDE);
         shell->TBIconDechargeLeftBtnDblClick();

@@ -1,8 +1,11 @@
 #include "tests/shell/shell_fixture.h"
 
+#include "resources/resource_ids.h"
 #include "shell/system_icons.h"
+#include "ui/compat.h"
 
 #include <cstdio>
+#include <cstring>
 #include <map>
 
 using namespace dovrane;
@@ -67,7 +70,7 @@ TEST_F(ShellTest, IconsComeFromTheLinkTheTargetOrTheSystem) {
     auto slots = VisibleSlots(*shell);
     ASSERT_EQ(slots.size(), 4u);
 
-    ui::IconHandle mine(FileIcon(SystemProgram("winemine.exe").c_str(), 0));
+    ui::IconHandle mine(velmora::ExtractFileIcon(SystemProgram("winemine.exe"), 0));
     ui::IconHandle program(ShellIcon(kGenericProgramIcon));
     ui::IconHandle folder(ShellIcon(kClosedFolderIcon));
     EXPECT_EQ(IconPixels(shell->ic[slots["Jeu"]]->Icon()), IconPixels(mine.get()))
@@ -78,6 +81,12 @@ TEST_F(ShellTest, IconsComeFromTheLinkTheTargetOrTheSystem) {
         << "a shortcut that cannot be read still gets an icon";
     EXPECT_EQ(IconPixels(shell->ic[slots["Outils"]]->Icon()), IconPixels(folder.get()));
     EXPECT_NE(IconPixels(program.get()), IconPixels(folder.get()));
+}
+
+TEST_F(ShellTest, IconsShowAHandOfTheSystemsOrOfTheProgramsOwn) {
+    ASSERT_TRUE(ui::SystemHasHandCursor()) << "Windows 98, and the NT family from 2000 on";
+    EXPECT_EQ(MakeShell()->ic[1]->cursor, LoadCursor(nullptr, IDC_HAND));
+    EXPECT_TRUE(ui::OwnHandCursor(IDC_OWN_HAND)) << "for Windows 95 and NT 4";
 }
 
 TEST_F(ShellTest, AtMostTwentyThreeEntriesWhateverTheFolderHolds) {
@@ -101,8 +110,8 @@ TEST_F(ShellTest, LongAndOddNamesGetTheirLabels) {
     shell->LoadProfile();
     auto slots = VisibleSlots(*shell);
     EXPECT_TRUE(slots.count(longName));
-    EXPECT_TRUE(slots.count("sanspoint")) << "a name without a dot is its own label";
-    ASSERT_TRUE(slots.count("")) << "a hidden folder is taken for a shortcut, labelled up to its first dot";
+    EXPECT_EQ(slots.size(), 2u) << "sanspoint, without a dot, and the hidden folder, taken for a shortcut, "
+                                   "are both labelled up to their first dot: nothing";
     EXPECT_FALSE(shell->Slots[slots[""]].IsFolder);
 }
 
@@ -231,6 +240,27 @@ TEST_F(ShellTest, TheBackgroundPictureIsTiledNeverStretched) {
     DeleteObject(canvas);
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
+}
+
+TEST_F(ShellTest, PicturesThatTheSystemShowsAreShownAsStored) {
+    MakeProfile("marc");
+    std::string whole = testing_support::ReadFile(WriteMarkedBitmap(windows));
+    auto put = [](std::string b, size_t at, int32_t v) { return std::memcpy(b.data() + at, &v, 4), b; };
+    auto palette = [&](int32_t colours, int32_t early) {   // the pixels start `early` bytes into it
+        return put(put(whole, 46, colours), 10, 54 + 4 * colours - early).insert(54, 4 * colours - early, '\0');
+    };
+    // Rows from the top (the mark at the bottom); palettes that 24 bits do not need, one of 300 colours.
+    using Case = std::pair<std::string, int>;
+    for (auto [bytes, y] : {Case{put(whole, 22, -80), 79}, Case{palette(16, 0), 0}, Case{palette(300, 0), 0},
+                            Case{palette(16, 8), -1}}) {
+        Settings("marc", "[BackGround]\r\nImage=" + windows.WriteFile("fond.bmp", bytes) + "\r\n");
+        auto shell = MakeShell();
+        shell->LoadProfile();
+        ASSERT_EQ(bool(shell->BackBitmap), y >= 0);
+        ui::MemoryDC dc(nullptr);
+        ui::SelectObjectScope select(dc.get(), shell->BackBitmap.get());
+        EXPECT_TRUE(y < 0 || GetPixel(dc.get(), 0, y) == RGB(255, 0, 0)) << bytes.size();
+    }
 }
 
 TEST_F(ShellTest, APictureThatIsNoWholeBitmapIsIgnored) {

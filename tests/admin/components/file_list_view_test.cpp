@@ -2,7 +2,7 @@
 #include "admin/components/file_list_view.h"
 #include "shared/shell_link.h"
 
-#include "tests/admin/components/gdi_count.h"
+#include "tests/support/gdi_count.h"
 #include "tests/support/test_folder.h"
 #include "ui/form.h"
 #include "ui/handles.h"
@@ -150,6 +150,23 @@ TEST_F(FileListViewTest, ADamagedShortcutIsListedLikeAnyOther) {
     ASSERT_GE(bad, 0);
     ASSERT_GE(good, 0);
     EXPECT_EQ(list->SubItemText(bad, quorvel::siType), list->SubItemText(good, quorvel::siType));
+}
+
+TEST_F(FileListViewTest, AnIconFileNamedWithVariablesShowsItsIcon) {
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, sizeof system);
+    for (std::string icons : {std::string("%SystemRoot%\\system32"), std::string(system)}) {
+        velmora::TVornShellLink link;
+        link.SetFileName(temp / (icons[0] == '%' ? "nomme" : "developpe"));
+        link.SetFileIcon({icons + "\\shell32.dll", 3});
+        link.WriteLink();
+    }
+    list->SetDirectory(temp.Path());
+    LVITEMA named = {}, expanded = {};
+    named.mask = expanded.mask = LVIF_IMAGE;
+    named.iItem = Find("nomme.lnk"), expanded.iItem = Find("developpe.lnk");
+    ASSERT_TRUE(ListView_GetItem(list->Handle(), &named) && ListView_GetItem(list->Handle(), &expanded));
+    EXPECT_EQ(named.iImage, expanded.iImage);
 }
 
 TEST_F(FileListViewTest, AnEmptyFolderGivesAnEmptyListAndTheDefaultColumns) {

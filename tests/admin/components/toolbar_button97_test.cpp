@@ -1,7 +1,7 @@
 #include "admin/components/toolbar_button97.h"
 #include "admin/components/wallpaper.h"
 
-#include "tests/admin/components/gdi_count.h"
+#include "tests/support/gdi_count.h"
 #include "tests/admin/components/shown_form.h"
 #include "tests/admin/components/test_bitmap.h"
 #include "tests/support/test_folder.h"
@@ -218,6 +218,24 @@ TEST_F(ToolbarButtonTest, FramesAndTheLatchedDither) {
         EXPECT_EQ(At(p, x, 2), At(p, x + 1, 3));
         EXPECT_TRUE(At(p, x, 2) == face || At(p, x, 2) == light);
     }
+    int element = COLOR_BTNHIGHLIGHT;
+    COLORREF lime = RGB(0, 255, 0);
+    SetSysColors(1, &element, &lime);   // tells every top-level window: the pattern is made anew
+    p = Render(*b);
+    SetSysColors(1, &element, &light);
+    EXPECT_EQ(At(p, 3, 3), lime);
+}
+
+TEST_F(ToolbarButtonTest, ItsAcceleratorClicksAnEnabledButton) {
+    auto b = MakeButton(0);
+    b->SetCaption("A&ffichage");
+    int clicks = 0;
+    b->onClick = [&](ui::GraphicControl&) { ++clicks; };
+    MSG alt = {panel->Handle(), WM_SYSCHAR, 'F', 0, 0, {}};
+    EXPECT_TRUE(testing_support::ShownForm().PreviewMessage(alt));
+    b->SetEnabled(false);
+    EXPECT_FALSE(testing_support::ShownForm().PreviewMessage(alt));
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(ToolbarButtonTest, DoubleClicksReachOnlyALatchedButton) {
