@@ -15,9 +15,9 @@ namespace quorvel {
 // "C:\MSDOS.SYS". Tests point it at a file of their own.
 std::string& BootOptionsFile();
 
-// Writes a 32-bit policy value under HKEY_CURRENT_USER, "SoftWare\Microsoft\
-// Windows\CurrentVersion\" + subKey, creating the key; answers whether it was
-// written.
+// Writes a 32-bit policy value under HKEY_CURRENT_USER, in the key
+// velmora::kCurrentVersionKey + subKey, creating the key; answers whether it
+// was written.
 bool EcritPolitique(const std::string& subKey, const std::string& name, DWORD value);
 // Deletes a policy value; a missing key or value is no failure.
 void EffacePolitique(const std::string& subKey, const std::string& name);

@@ -1,20 +1,25 @@
 #!/usr/bin/env python3
 """Opens the release package and checks what an administrator receives.
 
-The zip holds exactly the two 32-bit programs, the help file and the guide;
-its name carries the version that both programs' version resources give; the
-guide is in the Windows code page with CRLF line ends, as Notepad reads it.
+The zip holds exactly the two 32-bit programs, the help file, the guide and
+the INF that installs them; its name carries the version that both programs'
+version resources give; the guide is in the Windows code page with CRLF line
+ends, as Notepad reads it. The floppy image beside it is a 1.44 MB FAT12 disk
+and the CD image an ISO 9660 one; both hold the zip's files, in 8.3 names (and
+the CD in Joliet names too).
 
     check_package.py velmora-VERSION-win32.zip
 """
 import os
 import re
 import struct
+import subprocess
 import sys
 import zipfile
 
 PROGRAMS = ('Dovrane.exe', 'Quorvel.exe')
-CONTENT = set(PROGRAMS) | {'velmo95.hlp', 'LISEZMOI.TXT'}
+CONTENT = set(PROGRAMS) | {'velmo95.hlp', 'LISEZMOI.TXT', 'VELMORA.INF'}
+FLOPPY_SIZE = 1474560
 FIXED_FILE_INFO = struct.pack('<I', 0xFEEF04BD)
 HELP_MAGIC = struct.pack('<I', 0x00035F3F)
 
@@ -70,6 +75,73 @@ def guide_problems(text, version):
     return problems
 
 
+def floppy_files(path):
+    """The files at the root of a FAT12 floppy image, by their 8.3 names."""
+    image = open(path, 'rb').read()
+    if len(image) != FLOPPY_SIZE or image[54:62] != b'FAT12   ' or image[510:512] != b'\x55\xAA':
+        return None
+    reserved, fats, entries, fat_sectors = (struct.unpack_from('<H', image, 14)[0], image[16],
+                                            struct.unpack_from('<H', image, 17)[0],
+                                            struct.unpack_from('<H', image, 22)[0])
+    root = (reserved + fats * fat_sectors) * 512
+    files = {}
+    for at in range(root, root + entries * 32, 32):
+        entry = image[at:at + 32]
+        if entry[0] in (0, 0xE5) or entry[11] == 0x08:   # free, deleted, the volume label
+            continue
+        if entry[11] == 0x0F:   # part of a long name, which the 16-bit installer cannot read
+            files['a long name'] = None
+            continue
+        name = entry[:8].decode().rstrip() + '.' + entry[8:11].decode().rstrip()
+        files[name] = subprocess.run(['mcopy', '-n', '-i', path, '::' + name, '-'],
+                                     capture_output=True, check=True).stdout
+    return files
+
+
+def cd_files(path, joliet):
+    """The files at the root of an ISO 9660 image: its level 1 names, or its Joliet ones."""
+    image = open(path, 'rb').read()
+    # The volume descriptors from sector 16 on: 1 the primary one, 2 a
+    # supplementary one (Joliet's names its UCS-2 level), 255 the end.
+    at = 16 * 2048
+    while not (image[at + 88:at + 91] in (b'%/@', b'%/C', b'%/E') if joliet else image[at] == 1):
+        if image[at] == 255:
+            return {}
+        at += 2048
+    extent, size = struct.unpack_from('<I', image, at + 158)[0], struct.unpack_from('<I', image, at + 166)[0]
+    files, at = {}, extent * 2048
+    while at < extent * 2048 + size:
+        length = image[at]
+        if length == 0:   # a record never crosses a sector's end
+            at = (at // 2048 + 1) * 2048
+            continue
+        start, count, flags = (struct.unpack_from('<I', image, at + 2)[0], struct.unpack_from('<I', image, at + 10)[0],
+                               image[at + 25])
+        name = image[at + 33:at + 33 + image[at + 32]]
+        if not flags & 2:
+            files[name.decode('utf-16-be' if joliet else 'ascii')] = image[start * 2048:start * 2048 + count]
+        at += length
+    return files
+
+
+def media_problems(package, zip_path):
+    expected = {name: package.read(name) for name in package.namelist()}
+    base = zip_path[:-len('-win32.zip')]
+    short = {name.upper(): data for name, data in expected.items()}
+    floppy = floppy_files(base + '.img')
+    problems = []
+    if floppy is None:
+        problems.append('%s.img is not a 1.44 MB FAT12 floppy image' % base)
+    elif floppy != short:
+        problems.append('the floppy holds %s, not the zip\'s %s' % (sorted(floppy), sorted(short)))
+    iso = cd_files(base + '.iso', False)
+    if iso != {name + ';1': data for name, data in short.items()}:
+        problems.append('the CD\'s ISO 9660 names hold %s, not the zip\'s files' % sorted(iso))
+    if cd_files(base + '.iso', True) != expected:
+        problems.append('the CD\'s Joliet names hold %s, not the zip\'s files' % sorted(cd_files(base + '.iso', True)))
+    return problems
+
+
 def main(path):
     match = re.fullmatch(r'velmora-(\d+(?:\.\d+){0,3})-win32\.zip', os.path.basename(path))
     if not match:
@@ -86,6 +158,7 @@ def main(path):
             if not package.read('velmo95.hlp').startswith(HELP_MAGIC):
                 problems.append('velmo95.hlp is not a Windows Help file')
             problems += guide_problems(package.read('LISEZMOI.TXT'), version)
+            problems += media_problems(package, path)
     for problem in problems:
         print('FAILED: ' + problem)
     print('%d problem(s) in %s' % (len(problems), path))
