@@ -18,7 +18,7 @@ for file in "$content"/*; do
     mcopy -i "$base.img" "$file" "::${name^^}"   # upper case: a short name alone, no long one
 done
 # xorriso talks on every run: its words are shown only when it fails.
-report=$(xorriso -as mkisofs -iso-level 1 -J -V VELMORA -o "$base.iso" "$content" 2>&1) || {
+report=$(xorriso -as mkisofs --norock -iso-level 1 -J -V VELMORA -o "$base.iso" "$content" 2>&1) || {
     echo "$report" >&2
     exit 1
 }

@@ -32,17 +32,13 @@ const std::string kSystemPoliciesKey = std::string(velmora::kCurrentVersionKey) 
 
 // Where each family of systems starts the shell: Windows 95/98 before the
 // log-on dialog, the NT family (which never reads RunServices) at log-on.
-struct Startup {
-    const char* key;
-    const char* value;
-};
-const Startup kWindows9xStartup = {velmora::kRunServicesKey, "_DESKTOP"};
-const Startup kNtStartup = {velmora::kRunKey, "Velmora"};
-const Startup& StartupHere() { return ui::IsWindows9x() ? kWindows9xStartup : kNtStartup; }
-const Startup& StartupElsewhere() { return ui::IsWindows9x() ? kNtStartup : kWindows9xStartup; }
+const std::pair<const char*, const char*> kStartups[] = {{velmora::kRunServicesKey, "_DESKTOP"},
+                                                          {velmora::kRunKey, "Velmora"}};
+const auto& StartupHere() { return kStartups[ui::IsWindows9x() ? 0 : 1]; }
+const auto& StartupElsewhere() { return kStartups[ui::IsWindows9x() ? 1 : 0]; }
 
-std::optional<std::string> StartupEntry(const Startup& startup = StartupHere()) {
-    return RegistryKey::Open(HKEY_LOCAL_MACHINE, startup.key).ReadString(startup.value);
+std::optional<std::string> StartupEntry(const std::pair<const char*, const char*>& startup = StartupHere()) {
+    return RegistryKey::Open(HKEY_LOCAL_MACHINE, startup.first).ReadString(startup.second);
 }
 std::optional<std::string> StoredPassword() {
     return RegistryKey::Open(HKEY_CURRENT_USER, velmora::kVendorKey).ReadString(velmora::kPasswordValue);
@@ -105,8 +101,7 @@ protected:
     }
 
     static void ClearState() {
-        for (const Startup* startup : {&kWindows9xStartup, &kNtStartup})
-            RegistryKey::Create(HKEY_LOCAL_MACHINE, startup->key).DeleteValue(startup->value);
+        for (const auto& [key, value] : kStartups) RegistryKey::Create(HKEY_LOCAL_MACHINE, key).DeleteValue(value);
         RegistryKey::Create(HKEY_CURRENT_USER, velmora::kVendorKey).DeleteValue(velmora::kPasswordValue);
         for (const char* name : kRestrictions)
             RegistryKey::Create(HKEY_CURRENT_USER, velmora::kPoliciesKey).DeleteValue(name);
@@ -162,13 +157,11 @@ TEST_F(DesktopActivation, ActivationThenDeactivationReadBackFromRegistryAndBootF
     const Texts before = {"BootMulti=1", "BootMenu=1"};
     EXPECT_EQ(BootOptions(),
               (windows9x ? Texts{"BootMulti=1", "BootMenu=0", "BootKeys=0", "BootDelay=0", "BootGui=1"} : before));
-    if (windows9x) {
-        EXPECT_EQ(BootAttributes(), kProtected) << "a boot file that was not hidden ends protected";
-    }
+    EXPECT_EQ(BootAttributes() == kProtected, windows9x) << "a boot file that was not hidden ends protected";
 
     messages.shown.clear();
     // An entry that the other family of systems wrote goes too.
-    RegistryKey::Create(HKEY_LOCAL_MACHINE, StartupElsewhere().key).WriteString(StartupElsewhere().value, "x");
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, StartupElsewhere().first).WriteString(StartupElsewhere().second, "x");
     DesactiveBureau(nullptr);
     EXPECT_EQ(Shown(), Texts{kDeactivated});
     EXPECT_EQ(StartupEntry(), std::nullopt);
@@ -178,9 +171,7 @@ TEST_F(DesktopActivation, ActivationThenDeactivationReadBackFromRegistryAndBootF
     EXPECT_EQ(TaskManagerDisabled(), std::nullopt);
     EXPECT_EQ(BootOptions(),
               (windows9x ? Texts{"BootMulti=1", "BootMenu=0", "BootKeys=1", "BootDelay=5", "BootGui=1"} : before));
-    if (windows9x) {
-        EXPECT_EQ(BootAttributes(), kProtected);
-    }
+    EXPECT_EQ(BootAttributes() == kProtected, windows9x);
     EXPECT_NE(testing_support::ReadFile(BootOptionsFile()).find("WinDir=C:\\WINDOWS"), std::string::npos);
 }
 
@@ -188,10 +179,7 @@ TEST_F(DesktopActivation, DeactivationOfAMachineNeverActivatedWritesTheBootFileO
     DesactiveBureau(nullptr);
     EXPECT_EQ(Shown(), Texts{kDeactivated});
     EXPECT_EQ(BootOptions(), (ui::IsWindows9x() ? Texts{"BootKeys=1", "BootDelay=5", "BootGui=1"} : Texts{}));
-    EXPECT_EQ(testing_support::Exists(BootOptionsFile()), ui::IsWindows9x());
-    if (ui::IsWindows9x()) {
-        EXPECT_EQ(BootAttributes(), kProtected);
-    }
+    EXPECT_EQ(BootAttributes() == kProtected, ui::IsWindows9x());
 }
 
 TEST_F(DesktopActivation, NothingIsWrittenWithoutEntriesOrAConfirmedPassword) {
@@ -228,19 +216,18 @@ TEST_F(DesktopActivation, ABootFileThatCannotBeWrittenStopsBeforeTheMessage) {
 }
 
 TEST_F(DesktopActivation, AWriteThatFailsIsReportedNotAnnounced) {
-    struct Case {
+    const struct {
         HKEY root;
         std::string key;
         bool written;   // by an activation on this system
-    };
-    const Case cases[] = {
-        {HKEY_LOCAL_MACHINE, StartupHere().key, true},
+    } cases[] = {
+        {HKEY_LOCAL_MACHINE, StartupHere().first, true},
         {HKEY_CURRENT_USER, velmora::kVendorKey, true},
         {HKEY_CURRENT_USER, velmora::kPoliciesKey, true},
         {HKEY_CURRENT_USER, kSystemPoliciesKey, !ui::IsWindows9x()},   // no task manager on 95/98
     };
     AnswerPassword("abc");
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         ClearState();
         messages.shown.clear();
         {
@@ -258,7 +245,7 @@ TEST_F(DesktopActivation, AStartupEntryThatCannotBeRemovedIsReportedAndTheRestUn
     ActiveBureau(nullptr, "C:\\Velmora\\");
     messages.shown.clear();
     {
-        WritesRefused refused(HKEY_LOCAL_MACHINE, StartupHere().key);
+        WritesRefused refused(HKEY_LOCAL_MACHINE, StartupHere().first);
         DesactiveBureau(nullptr);
     }
     EXPECT_EQ(Shown(), Texts{"Erreur en désactivation du bureau..."});

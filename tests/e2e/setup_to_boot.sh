@@ -19,11 +19,16 @@ services='HKLM\SoftWare\Microsoft\Windows\CurrentVersion\RunServices'
 explorer='HKCU\SoftWare\Microsoft\Windows\CurrentVersion\Policies\Explorer'
 system='HKCU\SoftWare\Microsoft\Windows\CurrentVersion\Policies\System'
 uninstall='HKLM\SoftWare\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
-link="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Velmora - Administration.lnk"
+# Where each family of systems keeps what the INF and activation write. The
+# boot keys of MSDOS.SYS after activation and deactivation: none on the NT
+# family. Windows 95/98 make the Start menu link from SETUP.INI.
 if [ -n "${VELMORA_WINVER:-}" ]; then
-    folder='C:\VELMORA' startup=("$services" _DESKTOP)
+    folder='C:\VELMORA' startup=("$services" _DESKTOP) keys=(BootKeys=0 BootKeys=1) taskmgr=
+    menu="$drive/windows/setup.ini" entry='"Velmora - Administration","C:\VELMORA\QUORVEL.EXE"'
 else
-    folder='C:\Program Files\Velmora' startup=("$run" Velmora)
+    folder='C:\Program Files\Velmora' startup=("$run" Velmora) keys=('' '') taskmgr=0x1
+    menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Velmora - Administration.lnk"
+    entry="$folder\\Quorvel.exe"
 fi
 installed="$(winepath -u "$folder" 2>/dev/null)"
 rm -rf "$drive/windows/velmo" "$installed" "$drive/MSDOS.SYS" "$floppy"
@@ -33,7 +38,8 @@ done
 wine reg delete "${startup[0]}" /v "${startup[1]}" /f $VELMORA_REG_VIEW >/dev/null 2>&1
 
 value() { wine reg query "$1" /v "$2" $VELMORA_REG_VIEW 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]*    //p"; }
-# No start-up entry, no restriction: what deactivation and uninstalling leave.
+boot_keys() { grep -ao 'BootKeys=.' "$drive/MSDOS.SYS" 2>/dev/null; }
+# No start-up entry, no restriction, the password kept: what deactivation and uninstalling leave.
 inactive() {
     [ -z "$(value "${startup[@]}")" ] || fail "$1: the start-up entry stayed"
     for key in "$explorer" "$system"; do
@@ -42,16 +48,13 @@ inactive() {
     [ "$(value 'HKCU\SoftWare\ZAFO\Dovrane' Password)" = 'demo      ' ] || fail "$1: the password went"
 }
 main='Bureau par défaut'
-# The activation or deactivation toolbar button at X; the first line of the
-# message that answers; the screenshot's name.
+# The activation (X 186, with the password) or deactivation (209) toolbar
+# button; the first line of the message that answers; a screenshot's name.
 toolbar() {
     probe click-client - "$main" "$1" 11
     if [ "$1" = 186 ]; then
         probe wait-window - "Installation du bureau" 10 || fail "no password dialog"
-        probe type demo
-        probe key tab
-        probe type demo
-        probe enter
+        probe type demo; probe key tab; probe type demo; probe enter
     fi
     probe wait-heading "#32770" "Installation du Velmora" "$2" 10 || fail "no message \"$2\""
     shot "$3"
@@ -70,12 +73,8 @@ $VELMORA_WINE rundll32 setupapi.dll,InstallHinfSection DefaultInstall 132 'A:\VE
 for file in Dovrane.exe Quorvel.exe velmo95.hlp LISEZMOI.TXT; do
     cmp -s "$floppy/$file" "$installed/$file" || fail "$file is not in $folder"
 done
+grep -aqF "$entry" "$menu" || fail "no Start menu entry"
 [ "$(value "$uninstall" DisplayName)" = Velmora ] || fail "no uninstall entry"
-if [ -n "${VELMORA_WINVER:-}" ]; then   # what the system makes its Start menu link from
-    grep -qF '"Velmora - Administration","C:\VELMORA\QUORVEL.EXE"' "$drive/windows/setup.ini" || fail "no Start menu entry"
-else
-    grep -aqF "$folder\\Quorvel.exe" "$link" || fail "no Start menu entry"
-fi
 
 # Set-up.
 quorvel_first_start "$folder\\Quorvel.exe"
@@ -100,12 +99,8 @@ probe wait-gone - "Options du bureau" 10 || fail "the options dialog stayed open
 toolbar 186 'Bureau activé...' 3-activated
 close_quorvel
 [ "$(value "${startup[@]}")" = "$folder\\Dovrane.exe" ] || fail "start-up entry: $(value "${startup[@]}")"
-if [ -n "${VELMORA_WINVER:-}" ]; then
-    grep -q BootKeys=0 "$drive/MSDOS.SYS" || fail "the boot keys stay on"
-else
-    [ "$(value "$system" DisableTaskMgr)" = 0x1 ] || fail "the task manager stays allowed"
-    [ ! -e "$drive/MSDOS.SYS" ] || fail "an MSDOS.SYS was written"
-fi
+[ "$(value "$system" DisableTaskMgr)" = "$taskmgr" ] || fail "DisableTaskMgr: $(value "$system" DisableTaskMgr)"
+[ "$(boot_keys)" = "${keys[0]}" ] || fail "MSDOS.SYS after activation: $(boot_keys)"
 
 # Boot: the session ends (the registry is saved), then the system starts again.
 velmora_restart_session
@@ -140,12 +135,13 @@ probe enter
 probe wait-window - "$main" 10 || fail "no main window"
 toolbar 209 'Bureau désactivé...' 7-deactivated
 inactive deactivation
-[ -z "${VELMORA_WINVER:-}" ] || grep -q BootKeys=1 "$drive/MSDOS.SYS" || fail "the boot keys stay off"
+[ "$(boot_keys)" = "${keys[1]}" ] || fail "MSDOS.SYS after deactivation: $(boot_keys)"
 toolbar 186 'Bureau activé...' 8-activated-again
 close_quorvel
 $VELMORA_WINE $(value "$uninstall" UninstallString) >/dev/null 2>&1
 inactive uninstalling
-[ ! -e "$installed/Quorvel.exe" ] && [ ! -e "$link" ] || fail "the programs or their Start menu entry stayed"
+[ ! -e "$installed/Quorvel.exe" ] || fail "the programs stayed"
+[ -n "${VELMORA_WINVER:-}" ] || [ ! -e "$menu" ] || fail "the Start menu entry stayed"
 [ -z "$(value "$uninstall" DisplayName)" ] || fail "the uninstall entry stayed"
 [ -f "$drive/windows/velmo/.default/Notes.lnk" ] || fail "uninstalling took the profile"
 echo "1 passed, 0 failed"

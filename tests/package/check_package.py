@@ -4,9 +4,8 @@
 The zip holds exactly the two 32-bit programs, the help file, the guide and
 the INF that installs them; its name carries the version that both programs'
 version resources give; the guide is in the Windows code page with CRLF line
-ends, as Notepad reads it. The floppy image beside it is a 1.44 MB FAT12 disk
-and the CD image an ISO 9660 one; both hold the zip's files, in 8.3 names (and
-the CD in Joliet names too).
+ends, as Notepad reads it. The floppy and CD images beside it hold the zip's
+files (media_problems).
 
     check_package.py velmora-VERSION-win32.zip
 """
@@ -15,6 +14,7 @@ import re
 import struct
 import subprocess
 import sys
+import tempfile
 import zipfile
 
 PROGRAMS = ('Dovrane.exe', 'Quorvel.exe')
@@ -75,70 +75,31 @@ def guide_problems(text, version):
     return problems
 
 
-def floppy_files(path):
-    """The files at the root of a FAT12 floppy image, by their 8.3 names."""
-    image = open(path, 'rb').read()
-    if len(image) != FLOPPY_SIZE or image[54:62] != b'FAT12   ' or image[510:512] != b'\x55\xAA':
-        return None
-    reserved, fats, entries, fat_sectors = (struct.unpack_from('<H', image, 14)[0], image[16],
-                                            struct.unpack_from('<H', image, 17)[0],
-                                            struct.unpack_from('<H', image, 22)[0])
-    root = (reserved + fats * fat_sectors) * 512
-    files = {}
-    for at in range(root, root + entries * 32, 32):
-        entry = image[at:at + 32]
-        if entry[0] in (0, 0xE5) or entry[11] == 0x08:   # free, deleted, the volume label
-            continue
-        if entry[11] == 0x0F:   # part of a long name, which the 16-bit installer cannot read
-            files['a long name'] = None
-            continue
-        name = entry[:8].decode().rstrip() + '.' + entry[8:11].decode().rstrip()
-        files[name] = subprocess.run(['mcopy', '-n', '-i', path, '::' + name, '-'],
-                                     capture_output=True, check=True).stdout
-    return files
-
-
-def cd_files(path, joliet):
-    """The files at the root of an ISO 9660 image: its level 1 names, or its Joliet ones."""
-    image = open(path, 'rb').read()
-    # The volume descriptors from sector 16 on: 1 the primary one, 2 a
-    # supplementary one (Joliet's names its UCS-2 level), 255 the end.
-    at = 16 * 2048
-    while not (image[at + 88:at + 91] in (b'%/@', b'%/C', b'%/E') if joliet else image[at] == 1):
-        if image[at] == 255:
-            return {}
-        at += 2048
-    extent, size = struct.unpack_from('<I', image, at + 158)[0], struct.unpack_from('<I', image, at + 166)[0]
-    files, at = {}, extent * 2048
-    while at < extent * 2048 + size:
-        length = image[at]
-        if length == 0:   # a record never crosses a sector's end
-            at = (at // 2048 + 1) * 2048
-            continue
-        start, count, flags = (struct.unpack_from('<I', image, at + 2)[0], struct.unpack_from('<I', image, at + 10)[0],
-                               image[at + 25])
-        name = image[at + 33:at + 33 + image[at + 32]]
-        if not flags & 2:
-            files[name.decode('utf-16-be' if joliet else 'ascii')] = image[start * 2048:start * 2048 + count]
-        at += length
-    return files
+def folder_files(command):
+    """The files that a command copies into a fresh folder, by name."""
+    with tempfile.TemporaryDirectory() as folder:
+        subprocess.run(command + [folder], capture_output=True, check=True)
+        return {name: open(os.path.join(folder, name), 'rb').read() for name in os.listdir(folder)}
 
 
 def media_problems(package, zip_path):
-    expected = {name: package.read(name) for name in package.namelist()}
+    """The floppy and CD images beside the zip hold its files: the floppy and the
+    CD's ISO 9660 level 1 names are short ones, the CD's Joliet names the zip's."""
     base = zip_path[:-len('-win32.zip')]
-    short = {name.upper(): data for name, data in expected.items()}
-    floppy = floppy_files(base + '.img')
+    files = {name: package.read(name) for name in package.namelist()}
+    short = {name.upper(): data for name, data in files.items()}
+    image = open(base + '.img', 'rb').read()
     problems = []
-    if floppy is None:
+    if len(image) != FLOPPY_SIZE or image[54:62] != b'FAT12   ':
         problems.append('%s.img is not a 1.44 MB FAT12 floppy image' % base)
-    elif floppy != short:
-        problems.append('the floppy holds %s, not the zip\'s %s' % (sorted(floppy), sorted(short)))
-    iso = cd_files(base + '.iso', False)
-    if iso != {name + ';1': data for name, data in short.items()}:
-        problems.append('the CD\'s ISO 9660 names hold %s, not the zip\'s files' % sorted(iso))
-    if cd_files(base + '.iso', True) != expected:
-        problems.append('the CD\'s Joliet names hold %s, not the zip\'s files' % sorted(cd_files(base + '.iso', True)))
+    extract = ['-osirrox', 'on', '-extract', '/']
+    for medium, expected, command in (
+            ('the floppy', short, ['mcopy', '-i', base + '.img', '::*']),
+            ("the CD's ISO 9660 names", short, ['xorriso', '-read_fs', 'nojoliet', '-indev', base + '.iso'] + extract),
+            ("the CD's Joliet names", files, ['xorriso', '-indev', base + '.iso'] + extract)):
+        found = folder_files(command)
+        if found != expected:
+            problems.append('%s: %s, not the zip\'s files' % (medium, sorted(found)))
     return problems
 
 
