@@ -70,6 +70,7 @@ mkdir -p "$floppy"
 cp "$build"/{Dovrane.exe,Quorvel.exe,velmo95.hlp,LISEZMOI.TXT,VELMORA.INF} "$floppy"
 ln -sfn "$floppy" "$WINEPREFIX/dosdevices/a:"
 $VELMORA_WINE rundll32 setupapi.dll,InstallHinfSection DefaultInstall 132 'A:\VELMORA.INF' >/dev/null 2>&1
+rm "$WINEPREFIX/dosdevices/a:"   # the floppy comes out: the other scripts know no drive A:
 for file in Dovrane.exe Quorvel.exe velmo95.hlp LISEZMOI.TXT; do
     cmp -s "$floppy/$file" "$installed/$file" || fail "$file is not in $folder"
 done
