@@ -1,14 +1,12 @@
 #!/usr/bin/env bash
-# From the floppy to boot and back, under Wine. The system's right-click
-# "Installer" command installs Velmora from its INF on drive A:, on a Windows
-# folder without profiles; the installed administration program makes a
-# shortcut in the default profile and activates the shell with a password.
-# A restart of the Wine session (posing as Windows 95/98: RunServices) or a
-# new log-on (the NT family: Run) starts the shell, which comes up with that
-# profile's icon and the unload icon that its options ask for; the password
-# unloads it. Deactivation, and after a second activation the uninstall
-# entry, leave no start-up entry and no restriction; the uninstall keeps the
-# profile and the password. Screenshots of each stage go to BUILD/e2e/boot/.
+# From the floppy to boot and back, under Wine: the right-click "Installer"
+# command installs Velmora from its INF on A:; the installed administration
+# program makes a shortcut in the default profile and activates the shell; a
+# restart (posing as Windows 95/98: RunServices) or a new log-on (the NT
+# family: Run) starts it with that profile; the password unloads it. Then
+# deactivation, and after a second activation the uninstall entry, leave no
+# start-up entry and no restriction, but the profile and the password.
+# Screenshots of each stage go to BUILD/e2e/boot/.
 #   setup_to_boot.sh BUILD
 . "$(dirname "$0")/e2e_common.sh" boot "$1"
 
@@ -19,9 +17,8 @@ services='HKLM\SoftWare\Microsoft\Windows\CurrentVersion\RunServices'
 explorer='HKCU\SoftWare\Microsoft\Windows\CurrentVersion\Policies\Explorer'
 system='HKCU\SoftWare\Microsoft\Windows\CurrentVersion\Policies\System'
 uninstall='HKLM\SoftWare\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
-# Where each family of systems keeps what the INF and activation write. The
-# boot keys of MSDOS.SYS after activation and deactivation: none on the NT
-# family. Windows 95/98 make the Start menu link from SETUP.INI.
+# Each family's program folder, start-up entry, MSDOS.SYS boot keys after activation and
+# deactivation, DisableTaskMgr and Start menu entry (Windows 95/98 make it from SETUP.INI).
 if [ -n "${VELMORA_WINVER:-}" ]; then
     folder='C:\VELMORA' startup=("$services" _DESKTOP) keys=(BootKeys=0 BootKeys=1) taskmgr=
     menu="$drive/windows/setup.ini" entry='"Velmora - Administration","C:\VELMORA\QUORVEL.EXE"'
@@ -60,10 +57,6 @@ toolbar() {
     shot "$3"
     probe enter
 }
-close_quorvel() {
-    probe close - "$main"
-    probe wait-gone - "$main" 10 || fail "the administration program did not end"
-}
 
 # Installation from the floppy, by the command that the right-click "Installer" runs.
 mkdir -p "$floppy"
@@ -98,7 +91,8 @@ probe click-client - "Options du bureau" 128 251   # OK
 probe wait-gone - "Options du bureau" 10 || fail "the options dialog stayed open"
 
 toolbar 186 'Bureau activé...' 3-activated
-close_quorvel
+probe close - "$main"
+probe wait-gone - "$main" 10 || fail "the administration program did not end"
 [ "$(value "${startup[@]}")" = "$folder\\Dovrane.exe" ] || fail "start-up entry: $(value "${startup[@]}")"
 [ "$(value "$system" DisableTaskMgr)" = "$taskmgr" ] || fail "DisableTaskMgr: $(value "$system" DisableTaskMgr)"
 [ "$(boot_keys)" = "${keys[0]}" ] || fail "MSDOS.SYS after activation: $(boot_keys)"
@@ -138,7 +132,8 @@ toolbar 209 'Bureau désactivé...' 7-deactivated
 inactive deactivation
 [ "$(boot_keys)" = "${keys[1]}" ] || fail "MSDOS.SYS after deactivation: $(boot_keys)"
 toolbar 186 'Bureau activé...' 8-activated-again
-close_quorvel
+probe close - "$main"
+probe wait-gone - "$main" 10 || fail "the administration program did not end"
 $VELMORA_WINE $(value "$uninstall" UninstallString) >/dev/null 2>&1
 inactive uninstalling
 [ ! -e "$installed/Quorvel.exe" ] || fail "the programs stayed"
