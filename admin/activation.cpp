@@ -5,6 +5,7 @@
 #include "shared/profile_store.h"
 #include "shared/registry.h"
 #include "ui/application.h"
+#include "ui/compat.h"
 #include "ui/platform.h"
 
 namespace quorvel {
@@ -12,8 +13,6 @@ namespace quorvel {
 using velmora::RegistryKey;
 
 namespace {
-
-const char kCurrentVersionKey[] = "SoftWare\\Microsoft\\Windows\\CurrentVersion\\";
 
 const velmora::SettingKey kBootKeys = {"Options", "BootKeys"};
 const velmora::SettingKey kBootDelay = {"Options", "BootDelay"};
@@ -38,23 +37,61 @@ const char kDeactivated[] = "Bureau désactivé...\rLe Velmora ne sera plus acti
 const char kDeactivationError[] = "Erreur en désactivation du bureau...";
 const char kEmptyList[] = "Ajoutez une application avant d'installer le Velmora...";
 
-const char* const kRestrictions[] = {velmora::kNoSetTaskBar, velmora::kNoTrayContextMenu,
-                                     velmora::kNoViewContextMenu};
+// Under HKEY_LOCAL_MACHINE. Windows 95 and 98 start what RunServices names
+// before the log-on dialog; the NT family never reads it, and starts what Run
+// names at every log-on.
+struct StartupEntry {
+    const char* key;
+    const char* value;
+};
+const StartupEntry kStartupEntries[] = {{velmora::kRunServicesKey, velmora::kStartValue},
+                                        {velmora::kRunKey, velmora::kLogonStartValue}};
+const StartupEntry& StartupEntryHere() { return kStartupEntries[ui::IsWindows9x() ? 0 : 1]; }
+
+// The policies that activation sets to 1 and deactivation deletes, in order.
+struct Policy {
+    const char* subKey;
+    const char* name;
+    bool ntOnly;
+};
+const Policy kPolicies[] = {
+    {velmora::kExplorerPolicies, velmora::kNoSetTaskBar, false},
+    {velmora::kExplorerPolicies, velmora::kNoTrayContextMenu, false},
+    {velmora::kExplorerPolicies, velmora::kNoViewContextMenu, false},
+    // Ctrl+Alt+Del on the NT family opens the security screen, whose Task
+    // Manager would be a way out; Windows 95 and 98 have neither.
+    {velmora::kSystemPolicies, velmora::kDisableTaskMgr, true},
+};
+
+bool AppliesHere(const Policy& policy) { return !policy.ntOnly || !ui::IsWindows9x(); }
 
 void Tell(HWND owner, const char* text) {
     ui::ShowMessage(owner, text, ui::Application::Instance().Title(), MB_OK);
 }
 
 RegistryKey PolicyKey(const std::string& subKey) {
-    return RegistryKey::Create(HKEY_CURRENT_USER, (kCurrentVersionKey + subKey).c_str());
+    return RegistryKey::Create(HKEY_CURRENT_USER, (velmora::kCurrentVersionKey + subKey).c_str());
 }
 
-// Removes the start-up entry; false when it is there and stays there.
-bool RemoveStartupEntry() {
-    auto key = RegistryKey::Open(HKEY_LOCAL_MACHINE, velmora::kRunServicesKey);
-    if (key.IsOpen()) return !key.HasValue(velmora::kStartValue) || key.DeleteValue(velmora::kStartValue);
+// Removes a start-up entry; false when it is there and stays there.
+bool RemoveStartupEntry(const StartupEntry& entry) {
+    auto key = RegistryKey::Open(HKEY_LOCAL_MACHINE, entry.key);
+    if (key.IsOpen()) return !key.HasValue(entry.value) || key.DeleteValue(entry.value);
     // A key that may be read but not written still starts the shell.
-    return !RegistryKey::OpenReadOnly(HKEY_LOCAL_MACHINE, velmora::kRunServicesKey).HasValue(velmora::kStartValue);
+    return !RegistryKey::OpenReadOnly(HKEY_LOCAL_MACHINE, entry.key).HasValue(entry.value);
+}
+
+// Every step of the activation that the system reads, in order; false at the
+// first write that fails.
+bool WriteActivation(const std::string& programFolder, const std::string& password) {
+    const StartupEntry& startup = StartupEntryHere();
+    if (!RegistryKey::Create(HKEY_LOCAL_MACHINE, startup.key)
+             .WriteString(startup.value, programFolder + velmora::kShellExe) ||
+        !RegistryKey::Create(HKEY_CURRENT_USER, velmora::kVendorKey).WriteString(velmora::kPasswordValue, password))
+        return false;
+    for (const Policy& policy : kPolicies)
+        if (AppliesHere(policy) && !EcritPolitique(policy.subKey, policy.name, 1)) return false;
+    return true;
 }
 
 }  // namespace
@@ -64,8 +101,8 @@ std::string& BootOptionsFile() {
     return path;
 }
 
-void EcritPolitique(const std::string& subKey, const std::string& name, DWORD value) {
-    PolicyKey(subKey).WriteDword(name.c_str(), value);
+bool EcritPolitique(const std::string& subKey, const std::string& name, DWORD value) {
+    return PolicyKey(subKey).WriteDword(name.c_str(), value);
 }
 
 void EffacePolitique(const std::string& subKey, const std::string& name) {
@@ -92,24 +129,26 @@ void OptionsDemarrage(bool activate) {
 void ActiveBureau(HWND owner, const std::string& programFolder) {
     TFInstall dialog;   // released when activation ends, whatever happens
     if (dialog.ShowModal() != ui::mrOk) return;
-    // Without its start-up entry and its password the desktop is not active:
-    // say so rather than announce an activation that did not happen.
-    auto startup = RegistryKey::Create(HKEY_LOCAL_MACHINE, velmora::kRunServicesKey);
-    auto vendor = RegistryKey::Create(HKEY_CURRENT_USER, velmora::kVendorKey);
-    if (!startup.WriteString(velmora::kStartValue, programFolder + velmora::kShellExe) ||
-        !vendor.WriteString(velmora::kPasswordValue, dialog.MDP1->MaskText())) {
+    // A desktop that the system will not start, or that leaves a way out
+    // open, is not active: say so rather than announce an activation.
+    if (!WriteActivation(programFolder, dialog.MDP1->MaskText())) {
         Tell(owner, kActivationError);
         return;
     }
-    for (const char* restriction : kRestrictions) EcritPolitique(kPoliciesSubKey, restriction, 1);
-    OptionsDemarrage(true);
+    // The NT family has no MSDOS.SYS: its boot keys are not this file's.
+    if (ui::IsWindows9x()) OptionsDemarrage(true);
     Tell(owner, kActivated);
 }
 
 void DesactiveBureau(HWND owner) {
-    Tell(owner, RemoveStartupEntry() ? kDeactivated : kDeactivationError);
-    for (const char* restriction : kRestrictions) EffacePolitique(kPoliciesSubKey, restriction);
-    OptionsDemarrage(false);
+    // Both entries go, whichever system wrote them: Windows 95 and 98 read
+    // Run as well.
+    bool removed = true;
+    for (const StartupEntry& entry : kStartupEntries) removed = RemoveStartupEntry(entry) && removed;
+    Tell(owner, removed ? kDeactivated : kDeactivationError);
+    for (const Policy& policy : kPolicies)
+        if (AppliesHere(policy)) EffacePolitique(policy.subKey, policy.name);
+    if (ui::IsWindows9x()) OptionsDemarrage(false);
 }
 
 void Activation(HWND owner, int entryCount, const std::string& programFolder) {

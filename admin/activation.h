@@ -1,7 +1,8 @@
 // Activation and deactivation of the restricted desktop: the start-up entry,
-// the unload password, three Explorer restrictions and the boot options of
-// the system start file. The main window's TBBInsClick and TBBDesClick are
-// calls of Activation and DesactiveBureau.
+// the unload password, the policies that restrict the system's own desktop
+// and, on Windows 95 and 98, the boot options of the system start file. The
+// main window's TBBInsClick and TBBDesClick are calls of Activation and
+// DesactiveBureau.
 #pragma once
 
 #include <windows.h>
@@ -10,15 +11,14 @@
 
 namespace quorvel {
 
-// Under HKEY_CURRENT_USER, "SoftWare\Microsoft\Windows\CurrentVersion\" + subKey.
-inline constexpr char kPoliciesSubKey[] = "Policies\\Explorer";
-
 // The system start file whose section "Options" holds the boot options:
 // "C:\MSDOS.SYS". Tests point it at a file of their own.
 std::string& BootOptionsFile();
 
-// Writes a 32-bit policy value, creating the key; a failure is not reported.
-void EcritPolitique(const std::string& subKey, const std::string& name, DWORD value);
+// Writes a 32-bit policy value under HKEY_CURRENT_USER, in the key
+// velmora::kCurrentVersionKey + subKey, creating the key; answers whether it
+// was written.
+bool EcritPolitique(const std::string& subKey, const std::string& name, DWORD value);
 // Deletes a policy value; a missing key or value is no failure.
 void EffacePolitique(const std::string& subKey, const std::string& name);
 
@@ -30,10 +30,11 @@ void OptionsDemarrage(bool activate);
 
 // Asks for the password, then registers the shell (programFolder, with its
 // final backslash, + "Dovrane.exe") to start with the system, stores the
-// password, sets the restrictions and the boot options, and says so.
+// password, sets the restrictions and the boot options, and says so. A write
+// that fails is reported instead, and the steps after it are not taken.
 void ActiveBureau(HWND owner, const std::string& programFolder);
 
-// Removes the start-up entry and the restrictions (the password stays) and
+// Removes the start-up entries and the restrictions (the password stays) and
 // gives back the ordinary boot options.
 void DesactiveBureau(HWND owner);
 

@@ -3,10 +3,12 @@
 # the win32-thread cross compilers (the posix ones link a threading runtime
 # that Windows 95/98 cannot load), and Wine for both architectures: 32-bit
 # Wine (wine32, from the i386 architecture) runs the 32-bit build; Halibut
-# writes the help file and the guide.
+# writes the help file and the guide; mtools and xorriso write the package's
+# floppy and CD images.
 set -eu
 packages="cmake make g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32 googletest halibut
-          wine wine64 wine32:i386 fonts-wine xvfb x11-utils imagemagick xdotool python3"
+          wine wine64 wine32:i386 fonts-wine xvfb x11-utils imagemagick xdotool python3
+          mtools xorriso"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 update=0

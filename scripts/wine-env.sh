@@ -12,8 +12,14 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LC_ALL=C.UTF-8
 export WINEARCH="${VELMORA_WINEARCH:-win64}"
 
-# The registry view that the programs of the prefix read and write, for reg.exe.
-if [ "$WINEARCH" = win64 ]; then VELMORA_REG_VIEW=/reg:64; else VELMORA_REG_VIEW=; fi
+# The registry view that the programs of the prefix read and write, for reg.exe,
+# and the loader of the prefix's own system programs (wineboot, rundll32): in a
+# 64-bit prefix the 64-bit ones read and write that view.
+if [ "$WINEARCH" = win64 ]; then
+    VELMORA_REG_VIEW=/reg:64 VELMORA_WINE=/usr/lib/wine/wine64
+else
+    VELMORA_REG_VIEW= VELMORA_WINE=wine
+fi
 
 velmora_display() {
     # An X display that answers, or a private Xvfb started for this prefix.
@@ -87,10 +93,13 @@ velmora_prefix() {
 }
 
 velmora_restart_session() {
-    # A Wine restart: the session ends (the registry is saved), then the
-    # system starts again and runs what RunServices names. In a 64-bit prefix
-    # the 64-bit wineboot reads the registry view that the programs wrote.
+    # The session ends (the registry is saved), then the system starts again.
+    # Posing as Windows 95/98, a restart (wineboot -r) runs what RunServices
+    # names; as the NT family, which never reads RunServices, a new log-on
+    # (a plain wineboot) runs both Run keys as well.
     wineserver -k
     wineserver -w
-    if [ "$WINEARCH" = win64 ]; then /usr/lib/wine/wine64 wineboot -r; else wine wineboot -r; fi >/dev/null 2>&1
+    local restart=
+    [ -z "${VELMORA_WINVER:-}" ] || restart=-r
+    $VELMORA_WINE wineboot $restart >/dev/null 2>&1
 }

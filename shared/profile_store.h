@@ -80,7 +80,15 @@ inline constexpr char kPasswordValue[] = "Password";
 inline constexpr char kRunServicesKey[] = "SoftWare\\Microsoft\\Windows\\CurrentVersion\\RunServices";
 inline constexpr char kRunKey[] = "SoftWare\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr char kStartValue[] = "_DESKTOP";
+// The NT family never reads RunServices: activation names the shell under Run
+// there, with a name of its own, since the shell's commands remove "_DESKTOP".
+inline constexpr char kLogonStartValue[] = "Velmora";
 inline constexpr char kPoliciesKey[] = "SoftWare\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+// The policy keys under HKEY_CURRENT_USER: kCurrentVersionKey + a sub-key.
+inline constexpr char kCurrentVersionKey[] = "SoftWare\\Microsoft\\Windows\\CurrentVersion\\";
+inline constexpr char kExplorerPolicies[] = "Policies\\Explorer";
+inline constexpr char kSystemPolicies[] = "Policies\\System";
+inline constexpr char kDisableTaskMgr[] = "DisableTaskMgr";
 inline constexpr char kNoSetTaskBar[] = "NoSetTaskBar";
 inline constexpr char kNoTrayContextMenu[] = "NoTrayContextMenu";
 inline constexpr char kNoViewContextMenu[] = "NoViewContextMenu";

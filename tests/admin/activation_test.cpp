@@ -6,6 +6,7 @@
 #include "shared/registry.h"
 #include "tests/admin/typing.h"
 #include "tests/support/test_folder.h"
+#include "ui/compat.h"
 
 #include <aclapi.h>
 #include <gtest/gtest.h>
@@ -27,15 +28,26 @@ const char kDeactivated[] = "Bureau désactivé...\rLe Velmora ne sera plus acti
 const char* const kRestrictions[] = {"NoSetTaskBar", "NoTrayContextMenu", "NoViewContextMenu"};
 constexpr DWORD kProtected = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                              FILE_ATTRIBUTE_ARCHIVE;
+const std::string kSystemPoliciesKey = std::string(velmora::kCurrentVersionKey) + velmora::kSystemPolicies;
 
-std::optional<std::string> StartupEntry() {
-    return RegistryKey::Open(HKEY_LOCAL_MACHINE, velmora::kRunServicesKey).ReadString(velmora::kStartValue);
+// Where each family of systems starts the shell: Windows 95/98 before the
+// log-on dialog, the NT family (which never reads RunServices) at log-on.
+const std::pair<const char*, const char*> kStartups[] = {{velmora::kRunServicesKey, "_DESKTOP"},
+                                                          {velmora::kRunKey, "Velmora"}};
+const auto& StartupHere() { return kStartups[ui::IsWindows9x() ? 0 : 1]; }
+const auto& StartupElsewhere() { return kStartups[ui::IsWindows9x() ? 1 : 0]; }
+
+std::optional<std::string> StartupEntry(const std::pair<const char*, const char*>& startup = StartupHere()) {
+    return RegistryKey::Open(HKEY_LOCAL_MACHINE, startup.first).ReadString(startup.second);
 }
 std::optional<std::string> StoredPassword() {
     return RegistryKey::Open(HKEY_CURRENT_USER, velmora::kVendorKey).ReadString(velmora::kPasswordValue);
 }
 std::optional<DWORD> Restriction(const char* name) {
     return RegistryKey::Open(HKEY_CURRENT_USER, velmora::kPoliciesKey).ReadDword(name);
+}
+std::optional<DWORD> TaskManagerDisabled() {
+    return RegistryKey::Open(HKEY_CURRENT_USER, kSystemPoliciesKey.c_str()).ReadDword("DisableTaskMgr");
 }
 
 // A key whose values cannot be set for the test's time, as on a machine where
@@ -89,10 +101,11 @@ protected:
     }
 
     static void ClearState() {
-        RegistryKey::Create(HKEY_LOCAL_MACHINE, velmora::kRunServicesKey).DeleteValue(velmora::kStartValue);
+        for (const auto& [key, value] : kStartups) RegistryKey::Create(HKEY_LOCAL_MACHINE, key).DeleteValue(value);
         RegistryKey::Create(HKEY_CURRENT_USER, velmora::kVendorKey).DeleteValue(velmora::kPasswordValue);
         for (const char* name : kRestrictions)
             RegistryKey::Create(HKEY_CURRENT_USER, velmora::kPoliciesKey).DeleteValue(name);
+        RegistryKey::Create(HKEY_CURRENT_USER, kSystemPoliciesKey.c_str()).DeleteValue("DisableTaskMgr");
     }
 
     // The administrator types the password in both fields and presses OK, or cancels.
@@ -128,6 +141,7 @@ using Texts = std::vector<std::string>;
 }  // namespace
 
 TEST_F(DesktopActivation, ActivationThenDeactivationReadBackFromRegistryAndBootFile) {
+    const bool windows9x = ui::IsWindows9x();
     drive.WriteFile("MSDOS.SYS", "[Paths]\r\nWinDir=C:\\WINDOWS\r\n[Options]\r\nBootMulti=1\r\nBootMenu=1\r\n");
     AnswerPassword("abc");
     quorvel::Activation(nullptr, 3, "C:\\Velmora\\");
@@ -135,27 +149,37 @@ TEST_F(DesktopActivation, ActivationThenDeactivationReadBackFromRegistryAndBootF
     EXPECT_EQ(dialogsShown, 1);
     EXPECT_EQ(Shown(), Texts{kActivated});
     EXPECT_EQ(StartupEntry(), std::optional<std::string>("C:\\Velmora\\Dovrane.exe"));
+    EXPECT_EQ(StartupEntry(StartupElsewhere()), std::nullopt) << "one start-up entry, the one this system reads";
     EXPECT_EQ(StoredPassword(), std::optional<std::string>("abc       "));
     for (const char* name : kRestrictions) EXPECT_EQ(Restriction(name), std::optional<DWORD>(1)) << name;
-    EXPECT_EQ(BootOptions(), (Texts{"BootMulti=1", "BootMenu=0", "BootKeys=0", "BootDelay=0", "BootGui=1"}));
-    EXPECT_EQ(BootAttributes(), kProtected) << "a boot file that was not hidden ends protected";
+    EXPECT_EQ(TaskManagerDisabled(), windows9x ? std::nullopt : std::optional<DWORD>(1));
+    // The NT family has no MSDOS.SYS: the boot file stays as it was there.
+    const Texts before = {"BootMulti=1", "BootMenu=1"};
+    EXPECT_EQ(BootOptions(),
+              (windows9x ? Texts{"BootMulti=1", "BootMenu=0", "BootKeys=0", "BootDelay=0", "BootGui=1"} : before));
+    EXPECT_EQ(BootAttributes() == kProtected, windows9x) << "a boot file that was not hidden ends protected";
 
     messages.shown.clear();
+    // An entry that the other family of systems wrote goes too.
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, StartupElsewhere().first).WriteString(StartupElsewhere().second, "x");
     DesactiveBureau(nullptr);
     EXPECT_EQ(Shown(), Texts{kDeactivated});
     EXPECT_EQ(StartupEntry(), std::nullopt);
+    EXPECT_EQ(StartupEntry(StartupElsewhere()), std::nullopt);
     EXPECT_EQ(StoredPassword(), std::optional<std::string>("abc       ")) << "the password stays";
     for (const char* name : kRestrictions) EXPECT_EQ(Restriction(name), std::nullopt) << name;
-    EXPECT_EQ(BootOptions(), (Texts{"BootMulti=1", "BootMenu=0", "BootKeys=1", "BootDelay=5", "BootGui=1"}));
-    EXPECT_EQ(BootAttributes(), kProtected);
+    EXPECT_EQ(TaskManagerDisabled(), std::nullopt);
+    EXPECT_EQ(BootOptions(),
+              (windows9x ? Texts{"BootMulti=1", "BootMenu=0", "BootKeys=1", "BootDelay=5", "BootGui=1"} : before));
+    EXPECT_EQ(BootAttributes() == kProtected, windows9x);
     EXPECT_NE(testing_support::ReadFile(BootOptionsFile()).find("WinDir=C:\\WINDOWS"), std::string::npos);
 }
 
-TEST_F(DesktopActivation, DeactivationOfAMachineNeverActivatedCreatesTheMissingBootFile) {
+TEST_F(DesktopActivation, DeactivationOfAMachineNeverActivatedWritesTheBootFileOfWindows9xOnly) {
     DesactiveBureau(nullptr);
     EXPECT_EQ(Shown(), Texts{kDeactivated});
-    EXPECT_EQ(BootOptions(), (Texts{"BootKeys=1", "BootDelay=5", "BootGui=1"}));
-    EXPECT_EQ(BootAttributes(), kProtected);
+    EXPECT_EQ(BootOptions(), (ui::IsWindows9x() ? Texts{"BootKeys=1", "BootDelay=5", "BootGui=1"} : Texts{}));
+    EXPECT_EQ(BootAttributes() == kProtected, ui::IsWindows9x());
 }
 
 TEST_F(DesktopActivation, NothingIsWrittenWithoutEntriesOrAConfirmedPassword) {
@@ -176,6 +200,11 @@ TEST_F(DesktopActivation, NothingIsWrittenWithoutEntriesOrAConfirmedPassword) {
 TEST_F(DesktopActivation, ABootFileThatCannotBeWrittenStopsBeforeTheMessage) {
     BootOptionsFile() = drive / "absent\\MSDOS.SYS";
     AnswerPassword("x1");
+    if (!ui::IsWindows9x()) {
+        ActiveBureau(nullptr, "C:\\Velmora\\");
+        EXPECT_EQ(Shown(), Texts{kActivated}) << "the NT family has no boot file to write";
+        return;
+    }
     try {
         ActiveBureau(nullptr, "C:\\Velmora\\");
         FAIL() << "no error";
@@ -186,13 +215,29 @@ TEST_F(DesktopActivation, ABootFileThatCannotBeWrittenStopsBeforeTheMessage) {
     EXPECT_EQ(StoredPassword(), std::optional<std::string>("x1        "));
 }
 
-TEST_F(DesktopActivation, APasswordThatCannotBeStoredIsReportedNotAnnounced) {
-    WritesRefused refused(HKEY_CURRENT_USER, velmora::kVendorKey);
+TEST_F(DesktopActivation, AWriteThatFailsIsReportedNotAnnounced) {
+    const struct {
+        HKEY root;
+        std::string key;
+        bool written;   // by an activation on this system
+    } cases[] = {
+        {HKEY_LOCAL_MACHINE, StartupHere().first, true},
+        {HKEY_CURRENT_USER, velmora::kVendorKey, true},
+        {HKEY_CURRENT_USER, velmora::kPoliciesKey, true},
+        {HKEY_CURRENT_USER, kSystemPoliciesKey, !ui::IsWindows9x()},   // no task manager on 95/98
+    };
     AnswerPassword("abc");
-    ActiveBureau(nullptr, "C:\\Velmora\\");
-    EXPECT_EQ(Shown(), Texts{"Erreur en activation du bureau..."});
-    EXPECT_EQ(Restriction("NoSetTaskBar"), std::nullopt) << "the restrictions wait for a working activation";
-    EXPECT_FALSE(testing_support::Exists(BootOptionsFile()));
+    for (const auto& c : cases) {
+        ClearState();
+        messages.shown.clear();
+        {
+            WritesRefused refused(c.root, c.key.c_str());
+            ActiveBureau(nullptr, "C:\\Velmora\\");
+        }
+        EXPECT_EQ(Shown(), Texts{c.written ? "Erreur en activation du bureau..." : kActivated}) << c.key;
+        EXPECT_EQ(testing_support::Exists(BootOptionsFile()), !c.written && ui::IsWindows9x())
+            << c.key << ": the boot options wait for a working activation";
+    }
 }
 
 TEST_F(DesktopActivation, AStartupEntryThatCannotBeRemovedIsReportedAndTheRestUndone) {
@@ -200,11 +245,13 @@ TEST_F(DesktopActivation, AStartupEntryThatCannotBeRemovedIsReportedAndTheRestUn
     ActiveBureau(nullptr, "C:\\Velmora\\");
     messages.shown.clear();
     {
-        WritesRefused refused(HKEY_LOCAL_MACHINE, velmora::kRunServicesKey);
+        WritesRefused refused(HKEY_LOCAL_MACHINE, StartupHere().first);
         DesactiveBureau(nullptr);
     }
     EXPECT_EQ(Shown(), Texts{"Erreur en désactivation du bureau..."});
     EXPECT_EQ(StartupEntry(), std::optional<std::string>("C:\\Velmora\\Dovrane.exe"));
     for (const char* name : kRestrictions) EXPECT_EQ(Restriction(name), std::nullopt) << name;
-    EXPECT_EQ(BootOptions(), (Texts{"BootKeys=1", "BootDelay=5", "BootMenu=0", "BootGui=1"}));
+    EXPECT_EQ(TaskManagerDisabled(), std::nullopt);
+    EXPECT_EQ(BootOptions(), (ui::IsWindows9x() ? Texts{"BootKeys=1", "BootDelay=5", "BootMenu=0", "BootGui=1"}
+                                                : Texts{}));
 }

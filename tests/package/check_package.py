@@ -1,20 +1,25 @@
 #!/usr/bin/env python3
 """Opens the release package and checks what an administrator receives.
 
-The zip holds exactly the two 32-bit programs, the help file and the guide;
-its name carries the version that both programs' version resources give; the
-guide is in the Windows code page with CRLF line ends, as Notepad reads it.
+The zip holds exactly the two 32-bit programs, the help file, the guide and
+the INF that installs them; its name carries the version that both programs'
+version resources give; the guide is in the Windows code page with CRLF line
+ends, as Notepad reads it. The floppy and CD images beside it hold the zip's
+files (media_problems).
 
     check_package.py velmora-VERSION-win32.zip
 """
 import os
 import re
 import struct
+import subprocess
 import sys
+import tempfile
 import zipfile
 
 PROGRAMS = ('Dovrane.exe', 'Quorvel.exe')
-CONTENT = set(PROGRAMS) | {'velmo95.hlp', 'LISEZMOI.TXT'}
+CONTENT = set(PROGRAMS) | {'velmo95.hlp', 'LISEZMOI.TXT', 'VELMORA.INF'}
+FLOPPY_SIZE = 1474560
 FIXED_FILE_INFO = struct.pack('<I', 0xFEEF04BD)
 HELP_MAGIC = struct.pack('<I', 0x00035F3F)
 
@@ -70,6 +75,34 @@ def guide_problems(text, version):
     return problems
 
 
+def folder_files(command):
+    """The files that a command copies into a fresh folder, by name."""
+    with tempfile.TemporaryDirectory() as folder:
+        subprocess.run(command + [folder], capture_output=True, check=True)
+        return {name: open(os.path.join(folder, name), 'rb').read() for name in os.listdir(folder)}
+
+
+def media_problems(package, zip_path):
+    """The floppy and CD images beside the zip hold its files: the floppy and the
+    CD's ISO 9660 level 1 names are short ones, the CD's Joliet names the zip's."""
+    base = zip_path[:-len('-win32.zip')]
+    files = {name: package.read(name) for name in package.namelist()}
+    short = {name.upper(): data for name, data in files.items()}
+    image = open(base + '.img', 'rb').read()
+    problems = []
+    if len(image) != FLOPPY_SIZE or image[54:62] != b'FAT12   ':
+        problems.append('%s.img is not a 1.44 MB FAT12 floppy image' % base)
+    extract = ['-osirrox', 'on', '-extract', '/']
+    for medium, expected, command in (
+            ('the floppy', short, ['mcopy', '-i', base + '.img', '::*']),
+            ("the CD's ISO 9660 names", short, ['xorriso', '-read_fs', 'nojoliet', '-indev', base + '.iso'] + extract),
+            ("the CD's Joliet names", files, ['xorriso', '-indev', base + '.iso'] + extract)):
+        found = folder_files(command)
+        if found != expected:
+            problems.append('%s: %s, not the zip\'s files' % (medium, sorted(found)))
+    return problems
+
+
 def main(path):
     match = re.fullmatch(r'velmora-(\d+(?:\.\d+){0,3})-win32\.zip', os.path.basename(path))
     if not match:
@@ -86,6 +119,7 @@ def main(path):
             if not package.read('velmo95.hlp').startswith(HELP_MAGIC):
                 problems.append('velmo95.hlp is not a Windows Help file')
             problems += guide_problems(package.read('LISEZMOI.TXT'), version)
+            problems += media_problems(package, path)
     for problem in problems:
         print('FAILED: ' + problem)
     print('%d problem(s) in %s' % (len(problems), path))
