@@ -102,6 +102,7 @@ void ActiveBureau(HWND owner, const std::string& programFolder) {
         return;
     }
     for (const char* restriction : kRestrictions) EcritPolitique(kPoliciesSubKey, restriction, 1);
+    EcritPolitique(kSystemPoliciesSubKey, "DisableRegistryTools", 1);
     OptionsDemarrage(true);
     Tell(owner, kActivated);
 }
@@ -109,6 +110,7 @@ void ActiveBureau(HWND owner, const std::string& programFolder) {
 void DesactiveBureau(HWND owner) {
     Tell(owner, RemoveStartupEntry() ? kDeactivated : kDeactivationError);
     for (const char* restriction : kRestrictions) EffacePolitique(kPoliciesSubKey, restriction);
+    EffacePolitique(kSystemPoliciesSubKey, "DisableRegistryTools");
     OptionsDemarrage(false);
 }
 

@@ -12,6 +12,8 @@ namespace quorvel {
 
 // Under HKEY_CURRENT_USER, "SoftWare\Microsoft\Windows\CurrentVersion\" + subKey.
 inline constexpr char kPoliciesSubKey[] = "Policies\\Explorer";
+// The system's own restrictions: activation shuts the registry editor there.
+inline constexpr char kSystemPoliciesSubKey[] = "Policies\\System";
 
 // The system start file whose section "Options" holds the boot options:
 // "C:\MSDOS.SYS". Tests point it at a file of their own.

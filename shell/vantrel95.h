@@ -13,6 +13,7 @@
 #include "shell/formatdisk.h"
 #include "shell/lockdown.h"
 #include "shell/tray_icon.h"
+#include "shell/way_out_watch.h"
 #include "ui/form.h"
 #include "ui/graphic.h"
 #include "ui/handles.h"
@@ -128,6 +129,7 @@ private:
 
     ui::KernelHandle instanceMutex_;
     std::unique_ptr<TaskKeyBlock> keyBlock_;
+    std::unique_ptr<WayOutWatch> wayOutWatch_;   // from the desktop's loading until unload
     std::vector<std::unique_ptr<TTBICON>> retiredIcons_;
     bool endedAtCreation_ = false;
     bool installationBroken_ = false;   // told at creation; the program ends

@@ -47,6 +47,7 @@ void TVantrel95::TBIconDechargeLeftBtnDblClick() {
     if (dialog->ShowModal() != ui::mrOk || dialog->MDP->MaskText() != StoredPassword) return;
     SetScreenSaverRunning(false);
     keyBlock_.reset();
+    wayOutWatch_.reset();
     ShowWindow(StartButtonWnd, SW_RESTORE);
     ShowWindowAsync(DesktopWnd, SW_RESTORE);
     ShowWindow(ProgmanWnd, SW_SHOW);

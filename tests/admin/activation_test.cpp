@@ -37,6 +37,10 @@ std::optional<std::string> StoredPassword() {
 std::optional<DWORD> Restriction(const char* name) {
     return RegistryKey::Open(HKEY_CURRENT_USER, velmora::kPoliciesKey).ReadDword(name);
 }
+const char kSystemPolicies[] = "SoftWare\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
+std::optional<DWORD> RegistryToolsDisabled() {
+    return RegistryKey::Open(HKEY_CURRENT_USER, kSystemPolicies).ReadDword("DisableRegistryTools");
+}
 
 // A key whose values cannot be set for the test's time, as on a machine where
 // the administrator lacks the rights.
@@ -93,6 +97,7 @@ protected:
         RegistryKey::Create(HKEY_CURRENT_USER, velmora::kVendorKey).DeleteValue(velmora::kPasswordValue);
         for (const char* name : kRestrictions)
             RegistryKey::Create(HKEY_CURRENT_USER, velmora::kPoliciesKey).DeleteValue(name);
+        RegistryKey::Create(HKEY_CURRENT_USER, kSystemPolicies).DeleteValue("DisableRegistryTools");
     }
 
     // The administrator types the password in both fields and presses OK, or cancels.
@@ -137,6 +142,7 @@ TEST_F(DesktopActivation, ActivationThenDeactivationReadBackFromRegistryAndBootF
     EXPECT_EQ(StartupEntry(), std::optional<std::string>("C:\\Velmora\\Dovrane.exe"));
     EXPECT_EQ(StoredPassword(), std::optional<std::string>("abc       "));
     for (const char* name : kRestrictions) EXPECT_EQ(Restriction(name), std::optional<DWORD>(1)) << name;
+    EXPECT_EQ(RegistryToolsDisabled(), std::optional<DWORD>(1)) << "the registry editor holds the password";
     EXPECT_EQ(BootOptions(), (Texts{"BootMulti=1", "BootMenu=0", "BootKeys=0", "BootDelay=0", "BootGui=1"}));
     EXPECT_EQ(BootAttributes(), kProtected) << "a boot file that was not hidden ends protected";
 
@@ -146,6 +152,7 @@ TEST_F(DesktopActivation, ActivationThenDeactivationReadBackFromRegistryAndBootF
     EXPECT_EQ(StartupEntry(), std::nullopt);
     EXPECT_EQ(StoredPassword(), std::optional<std::string>("abc       ")) << "the password stays";
     for (const char* name : kRestrictions) EXPECT_EQ(Restriction(name), std::nullopt) << name;
+    EXPECT_EQ(RegistryToolsDisabled(), std::nullopt);
     EXPECT_EQ(BootOptions(), (Texts{"BootMulti=1", "BootMenu=0", "BootKeys=1", "BootDelay=5", "BootGui=1"}));
     EXPECT_EQ(BootAttributes(), kProtected);
     EXPECT_NE(testing_support::ReadFile(BootOptionsFile()).find("WinDir=C:\\WINDOWS"), std::string::npos);
@@ -170,6 +177,7 @@ TEST_F(DesktopActivation, NothingIsWrittenWithoutEntriesOrAConfirmedPassword) {
     EXPECT_EQ(StartupEntry(), std::nullopt);
     EXPECT_EQ(StoredPassword(), std::nullopt);
     EXPECT_EQ(Restriction("NoSetTaskBar"), std::nullopt);
+    EXPECT_EQ(RegistryToolsDisabled(), std::nullopt);
     EXPECT_FALSE(testing_support::Exists(BootOptionsFile()));
 }
 
