@@ -62,11 +62,11 @@ void TVantrel95::Timer2Timer() {
     Timer2.SetEnabled(false);
     if (keyBlock_) keyBlock_->Protect({TrayWnd, DesktopWnd, ProgmanWnd});
     LoadProfile();
-    wayOutWatch_ = std::make_unique<WayOutWatch>(Handle(), OfferedPrograms(ProfileDir));
     TBIconDecharge->SetActive(UnloadIconWanted);
     if (ExitAllowed) TBIconQuit->SetActive(true);
     TBIconInfo->SetActive(SessionAllowed);
     ShowWindow(TrayWnd, SW_SHOW);
+    wayOutWatch_ = std::make_unique<WayOutWatch>(Handle(), OfferedPrograms(ProfileDir));
 }
 
 void TVantrel95::Timer1Timer() {

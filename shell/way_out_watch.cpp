@@ -40,8 +40,10 @@ bool EndProgramOf(HWND window) {
 WayOutWatch::WayOutWatch(HWND owner, OfferedPrograms offered) : owner_(owner), offered_(std::move(offered)) {
     timer_.onTimer = [this] { OnTimer(); };
     events_ = std::make_unique<ui::WindowEventHook>([this](HWND) { OnWindowReported(); });
-    if (!events_->Installed()) WatchByTimer();
-    Sweep();   // the ways out already open
+    // The ways out already open are looked at from the message loop, at the
+    // first tick, so that their message never holds up the caller.
+    if (events_->Installed()) LookFor(0);
+    else WatchByTimer();
 }
 
 void WayOutWatch::WatchByTimer() {
@@ -51,8 +53,12 @@ void WayOutWatch::WatchByTimer() {
 }
 
 void WayOutWatch::OnWindowReported() {
-    lookUntil_ = GetTickCount() + kFollowTime;
     Sweep();
+    LookFor(kFollowTime);
+}
+
+void WayOutWatch::LookFor(DWORD milliseconds) {
+    lookUntil_ = GetTickCount() + milliseconds;
     timer_.SetInterval(kFollowLook);
     timer_.SetEnabled(true);
 }

@@ -34,6 +34,7 @@ public:
 
 private:
     void OnWindowReported();
+    void LookFor(DWORD milliseconds);   // every quarter of a second, until then
     void OnTimer();
     void Sweep();
     bool Close(HWND window);
