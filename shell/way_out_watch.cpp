@@ -39,7 +39,7 @@ bool EndProgramOf(HWND window) {
 
 WayOutWatch::WayOutWatch(HWND owner, OfferedPrograms offered) : owner_(owner), offered_(std::move(offered)) {
     timer_.onTimer = [this] { OnTimer(); };
-    events_ = std::make_unique<ui::WindowEventHook>([this](HWND) { OnWindowReported(); });
+    events_ = std::make_unique<ui::WindowEventHook>([this] { OnWindowReported(); });
     // The ways out already open are looked at from the message loop, at the
     // first tick, so that their message never holds up the caller.
     if (events_->Installed()) LookFor(0);

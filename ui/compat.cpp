@@ -140,8 +140,8 @@ std::string ProgramFileOf(DWORD processId) {
 
 namespace {
 
-std::function<void(HWND)>& WindowEventTarget() {
-    static std::function<void(HWND)> target;
+std::function<void()>& WindowEventTarget() {
+    static std::function<void()> target;
     return target;
 }
 
@@ -149,16 +149,16 @@ void CALLBACK WindowEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LO
     // Events come for a window's parts too, and for child windows.
     if (event == EVENT_OBJECT_DESTROY || object != OBJID_WINDOW || child != CHILDID_SELF) return;
     if (!hwnd || (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) || !WindowEventTarget()) return;
-    Guarded([hwnd] { WindowEventTarget()(hwnd); });
+    Guarded([] { WindowEventTarget()(); });
 }
 
 }  // namespace
 
-WindowEventHook::WindowEventHook(std::function<void(HWND)> onWindow) {
+WindowEventHook::WindowEventHook(std::function<void()> onReport) {
     using SetHookFn = HWINEVENTHOOK(WINAPI*)(DWORD, DWORD, HMODULE, WINEVENTPROC, DWORD, DWORD, DWORD);
     static auto setHook = SystemFunction<SetHookFn>("user32.dll", "SetWinEventHook");
     if (!setHook) return;
-    WindowEventTarget() = std::move(onWindow);
+    WindowEventTarget() = std::move(onReport);
     // Out of context: the events come as messages to this thread, in no
     // other program's process.
     hook_ = setHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_SHOW, nullptr, WindowEvent, 0, 0,

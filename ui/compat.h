@@ -60,14 +60,14 @@ bool EnableShutdownPrivilege();
 // on, not NT 4) or the process is gone.
 std::string ProgramFileOf(DWORD processId);
 
-// Reports on this thread, through onWindow, each top-level window that
-// another program creates or shows (SetWinEventHook, Windows 98 and 2000 on;
-// Wine reports creations only). Where the system has no such events,
-// Installed() is false and the caller watches another way. One at a time:
-// the system's callback carries nothing back to its hook.
+// Calls onReport on this thread each time another program creates or shows
+// a top-level window (SetWinEventHook, Windows 98 and 2000 on; Wine reports
+// creations only). Where the system has no such events, Installed() is false
+// and the caller watches another way. One at a time: the system's callback
+// carries nothing back to its hook.
 class WindowEventHook {
 public:
-    explicit WindowEventHook(std::function<void(HWND)> onWindow);
+    explicit WindowEventHook(std::function<void()> onReport);
     ~WindowEventHook();
     WindowEventHook(const WindowEventHook&) = delete;
     WindowEventHook& operator=(const WindowEventHook&) = delete;
