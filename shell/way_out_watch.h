@@ -30,7 +30,6 @@ public:
 
     // The watch where the system reports no windows; public for tests.
     void WatchByTimer();
-    bool ByEvents() const { return events_ != nullptr; }
 
 private:
     void OnWindowReported();

@@ -19,13 +19,11 @@
 //   E2EProbe close CLASS TITLE                 asks the window to close
 //   E2EProbe lifetime CLASS TITLE SECONDS      waits for such a window, shown or not, then until it is
 //                                              gone; prints how many milliseconds it lived
-//   E2EProbe running PROGRAM.EXE               exit 0 when a process of that file name runs
 //   E2EProbe wait-heading CLASS TITLE TEXT SECONDS
 //                                              a visible window shows TEXT as the first line
 //                                              of a child's text (a help topic's title)
 // CLASS or TITLE "-" matches any.
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <cctype>
 #include <cstdio>
@@ -84,25 +82,14 @@ void DoubleClick(int x, int y) {
 }
 
 // Polled often: a way out that the shell closes may live a few milliseconds.
+// Answers how long the window lived, or -1 when it never came or never went.
 int Lifetime(const char* cls, const char* title, int seconds) {
     HWND w = nullptr;
     for (DWORD end = GetTickCount() + seconds * 1000; !w && GetTickCount() < end; Sleep(5))
         w = FindWindowA(Arg(cls), Arg(title));
-    if (!w) return -1;
     DWORD born = GetTickCount();
-    while (IsWindow(w) && GetTickCount() - born < 30000) Sleep(5);
-    return IsWindow(w) ? -1 : static_cast<int>(GetTickCount() - born);
-}
-
-bool Running(const char* program) {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry = {};
-    entry.dwSize = sizeof entry;
-    bool found = false;
-    for (BOOL more = Process32First(snapshot, &entry); more && !found; more = Process32Next(snapshot, &entry))
-        found = lstrcmpiA(entry.szExeFile, program) == 0;
-    CloseHandle(snapshot);
-    return found;
+    while (w && IsWindow(w) && GetTickCount() - born < 30000) Sleep(5);
+    return w && !IsWindow(w) ? static_cast<int>(GetTickCount() - born) : -1;
 }
 
 struct HeadingSearch {
@@ -150,7 +137,6 @@ int main(int argc, char** argv) {
         std::printf("%d\n", lived);
         return lived < 0 ? 1 : 0;
     }
-    if (command == "running" && argc == 3) return Running(argv[2]) ? 0 : 1;
     if (command == "visible" && argc == 4) return Find(argv[2], argv[3]) ? 0 : 1;
     if (command == "start-button") {
         HWND tray = FindWindowA("Shell_TrayWnd", nullptr);
