@@ -48,9 +48,12 @@ const WayOut kWayOuts[] = {
     // Task managers: each starts any program ("Run", "New task").
     {nullptr, nullptr, "TASKMAN.EXE", Closing::Program},   // 95, 98
     {nullptr, nullptr, "TASKMGR.EXE", Closing::Program},   // NT family, and Wine
-    // The control panel of Wine; the systems' CONTROL.EXE opens one of
-    // Explorer's folder windows and ends.
+    // The control panel of Wine (CONTROL.EXE, or RUNDLL32.EXE for the shell
+    // library's), and its "Add/Remove Programs", whose "Install..." starts
+    // any program; the systems' CONTROL.EXE opens one of Explorer's folder
+    // windows and ends.
     {"Shell_Control_WndClass", nullptr, "CONTROL.EXE", Closing::Program},
+    {nullptr, nullptr, "UNINSTALLER.EXE", Closing::Program},
     // The system configuration and policy editors.
     {nullptr, nullptr, "MSCONFIG.EXE", Closing::Program},   // 98 on
     {nullptr, nullptr, "SYSEDIT.EXE", Closing::Program},    // the start-up files
