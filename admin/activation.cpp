@@ -58,6 +58,9 @@ const Policy kPolicies[] = {
     {velmora::kExplorerPolicies, velmora::kNoSetTaskBar, false},
     {velmora::kExplorerPolicies, velmora::kNoTrayContextMenu, false},
     {velmora::kExplorerPolicies, velmora::kNoViewContextMenu, false},
+    // The registry editor of every system obeys this one; the password is
+    // stored in plain text in the registry.
+    {velmora::kSystemPolicies, velmora::kDisableRegistryTools, false},
     // Ctrl+Alt+Del on the NT family opens the security screen, whose Task
     // Manager would be a way out; Windows 95 and 98 have neither.
     {velmora::kSystemPolicies, velmora::kDisableTaskMgr, true},

@@ -89,6 +89,7 @@ inline constexpr char kCurrentVersionKey[] = "SoftWare\\Microsoft\\Windows\\Curr
 inline constexpr char kExplorerPolicies[] = "Policies\\Explorer";
 inline constexpr char kSystemPolicies[] = "Policies\\System";
 inline constexpr char kDisableTaskMgr[] = "DisableTaskMgr";
+inline constexpr char kDisableRegistryTools[] = "DisableRegistryTools";
 inline constexpr char kNoSetTaskBar[] = "NoSetTaskBar";
 inline constexpr char kNoTrayContextMenu[] = "NoTrayContextMenu";
 inline constexpr char kNoViewContextMenu[] = "NoViewContextMenu";

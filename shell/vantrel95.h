@@ -18,6 +18,7 @@
 #include "shell/formatdisk.h"
 #include "shell/lockdown.h"
 #include "shell/tray_icon.h"
+#include "shell/way_out_watch.h"
 #include "ui/form.h"
 #include "ui/graphic.h"
 #include "ui/handles.h"
@@ -135,6 +136,7 @@ private:
 
     ui::KernelHandle instanceMutex_;
     std::unique_ptr<TaskKeyBlock> keyBlock_;
+    std::unique_ptr<WayOutWatch> wayOutWatch_;   // from the desktop's loading until unload
     std::vector<std::unique_ptr<TTBICON>> retiredIcons_;
     std::vector<std::unique_ptr<TFolderWindow>> folderWindows_;
     std::unique_ptr<TDriveWindow> driveWindow_;

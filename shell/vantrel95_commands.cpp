@@ -48,6 +48,7 @@ void TVantrel95::TBIconDechargeLeftBtnDblClick() {
     CloseEntryWindows();
     SetScreenSaverRunning(false);
     keyBlock_.reset();
+    wayOutWatch_.reset();
     ShowWindow(StartButtonWnd, SW_RESTORE);
     ShowWindowAsync(DesktopWnd, SW_RESTORE);
     ShowWindow(ProgmanWnd, SW_SHOW);

@@ -1,6 +1,7 @@
-// Taking the system's desktop away: the hiding sequence, the window kept
-// around the taskbar, clicks that never take the activation, and the
-// Ctrl+Alt clicks that show or hide the unload icon.
+// Taking the system's desktop away: the hiding sequence (whose end starts
+// the watch on the system's ways out), the window kept around the taskbar,
+// clicks that never take the activation, and the Ctrl+Alt clicks that show
+// or hide the unload icon.
 #include "shell/vantrel95.h"
 
 #include "ui/application.h"
@@ -65,6 +66,7 @@ void TVantrel95::Timer2Timer() {
     if (ExitAllowed) TBIconQuit->SetActive(true);
     TBIconInfo->SetActive(SessionAllowed);
     ShowWindow(TrayWnd, SW_SHOW);
+    wayOutWatch_ = std::make_unique<WayOutWatch>(Handle(), offered_);
 }
 
 void TVantrel95::Timer1Timer() {

@@ -1,8 +1,10 @@
 #include "ui/compat.h"
 
+#include "ui/application.h"
 #include "ui/handles.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 namespace ui {
 
@@ -128,6 +130,70 @@ bool EnableShutdownPrivilege() {
     if (!lookup(nullptr, "SeShutdownPrivilege", &wanted.Privileges[0].Luid)) return false;
     // Succeeds without enabling anything when the account lacks the privilege.
     return adjust(token, FALSE, &wanted, 0, nullptr, nullptr) && GetLastError() == ERROR_SUCCESS;
+}
+
+std::string ProgramFileOf(DWORD processId) {
+    // Looked up: NT 4 has no Toolhelp.
+    using SnapshotFn = HANDLE(WINAPI*)(DWORD, DWORD);
+    using ProcessFn = BOOL(WINAPI*)(HANDLE, PROCESSENTRY32*);
+    using ModuleFn = BOOL(WINAPI*)(HANDLE, MODULEENTRY32*);
+    static auto snapshot = SystemFunction<SnapshotFn>("kernel32.dll", "CreateToolhelp32Snapshot");
+    static auto first = SystemFunction<ProcessFn>("kernel32.dll", "Process32First");
+    static auto next = SystemFunction<ProcessFn>("kernel32.dll", "Process32Next");
+    static auto firstModule = SystemFunction<ModuleFn>("kernel32.dll", "Module32First");
+    if (!snapshot || !first || !next || !firstModule) return {};
+
+    std::string program;
+    FileHandle processes(snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32 process = {};
+    process.dwSize = sizeof process;
+    for (BOOL more = processes && first(processes.get(), &process); more; more = next(processes.get(), &process)) {
+        if (process.th32ProcessID == processId) {
+            program = process.szExeFile;
+            break;
+        }
+    }
+    if (program.empty() || program.find('\\') != std::string::npos) return program;
+    // The first module of a process is its program file.
+    FileHandle modules(snapshot(TH32CS_SNAPMODULE, processId));
+    MODULEENTRY32 module = {};
+    module.dwSize = sizeof module;
+    if (modules && firstModule(modules.get(), &module)) program = module.szExePath;
+    return program;
+}
+
+namespace {
+
+std::function<void()>& WindowEventTarget() {
+    static std::function<void()> target;
+    return target;
+}
+
+void CALLBACK WindowEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+    // Events come for a window's parts too, and for child windows.
+    if (event == EVENT_OBJECT_DESTROY || object != OBJID_WINDOW || child != CHILDID_SELF) return;
+    if (!hwnd || (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) || !WindowEventTarget()) return;
+    Guarded([] { WindowEventTarget()(); });
+}
+
+}  // namespace
+
+WindowEventHook::WindowEventHook(std::function<void()> onReport) {
+    using SetHookFn = HWINEVENTHOOK(WINAPI*)(DWORD, DWORD, HMODULE, WINEVENTPROC, DWORD, DWORD, DWORD);
+    static auto setHook = SystemFunction<SetHookFn>("user32.dll", "SetWinEventHook");
+    if (!setHook) return;
+    WindowEventTarget() = std::move(onReport);
+    // Out of context: the events come as messages to this thread, in no
+    // other program's process.
+    hook_ = setHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_SHOW, nullptr, WindowEvent, 0, 0,
+                    WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+}
+
+WindowEventHook::~WindowEventHook() {
+    using UnhookFn = BOOL(WINAPI*)(HWINEVENTHOOK);
+    static auto unhook = SystemFunction<UnhookFn>("user32.dll", "UnhookWinEvent");
+    if (hook_ && unhook) unhook(hook_);
+    WindowEventTarget() = nullptr;
 }
 
 void DrawTransparent(HDC dst, int x, int y, int w, int h, HDC src, int sw, int sh, COLORREF key) {

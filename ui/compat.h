@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace ui {
@@ -64,6 +65,30 @@ void MouseLeaveTimerTick(HWND hwnd);
 // have no privileges. Answers whether the privilege is now held (always true
 // on 95/98).
 bool EnableShutdownPrivilege();
+
+// The program file of a running process, as the system tells it: the full
+// path (from its first module where the process entry names the file alone,
+// as the NT family does); the file name where only that is known; empty
+// where the system has no process list (Toolhelp: Windows 95, 98 and 2000
+// on, not NT 4) or the process is gone.
+std::string ProgramFileOf(DWORD processId);
+
+// Calls onReport on this thread each time another program creates or shows
+// a top-level window (SetWinEventHook, Windows 98 and 2000 on; Wine reports
+// creations only). Where the system has no such events, Installed() is false
+// and the caller watches another way. One at a time: the system's callback
+// carries nothing back to its hook.
+class WindowEventHook {
+public:
+    explicit WindowEventHook(std::function<void()> onReport);
+    ~WindowEventHook();
+    WindowEventHook(const WindowEventHook&) = delete;
+    WindowEventHook& operator=(const WindowEventHook&) = delete;
+    bool Installed() const { return hook_ != nullptr; }
+
+private:
+    HWINEVENTHOOK hook_ = nullptr;
+};
 
 // Copies the source rectangle (sw x sh at 0, 0 of src) to (x, y, w, h) of dst,
 // stretched, leaving the destination as it was wherever the source has the

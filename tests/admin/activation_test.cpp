@@ -46,8 +46,8 @@ std::optional<std::string> StoredPassword() {
 std::optional<DWORD> Restriction(const char* name) {
     return RegistryKey::Open(HKEY_CURRENT_USER, velmora::kPoliciesKey).ReadDword(name);
 }
-std::optional<DWORD> TaskManagerDisabled() {
-    return RegistryKey::Open(HKEY_CURRENT_USER, kSystemPoliciesKey.c_str()).ReadDword("DisableTaskMgr");
+std::optional<DWORD> SystemRestriction(const char* name) {
+    return RegistryKey::Open(HKEY_CURRENT_USER, kSystemPoliciesKey.c_str()).ReadDword(name);
 }
 
 // A key whose values cannot be set for the test's time, as on a machine where
@@ -105,7 +105,8 @@ protected:
         RegistryKey::Create(HKEY_CURRENT_USER, velmora::kVendorKey).DeleteValue(velmora::kPasswordValue);
         for (const char* name : kRestrictions)
             RegistryKey::Create(HKEY_CURRENT_USER, velmora::kPoliciesKey).DeleteValue(name);
-        RegistryKey::Create(HKEY_CURRENT_USER, kSystemPoliciesKey.c_str()).DeleteValue("DisableTaskMgr");
+        for (const char* name : {"DisableTaskMgr", "DisableRegistryTools"})
+            RegistryKey::Create(HKEY_CURRENT_USER, kSystemPoliciesKey.c_str()).DeleteValue(name);
     }
 
     // The administrator types the password in both fields and presses OK, or cancels.
@@ -152,7 +153,8 @@ TEST_F(DesktopActivation, ActivationThenDeactivationReadBackFromRegistryAndBootF
     EXPECT_EQ(StartupEntry(StartupElsewhere()), std::nullopt) << "one start-up entry, the one this system reads";
     EXPECT_EQ(StoredPassword(), std::optional<std::string>("abc       "));
     for (const char* name : kRestrictions) EXPECT_EQ(Restriction(name), std::optional<DWORD>(1)) << name;
-    EXPECT_EQ(TaskManagerDisabled(), windows9x ? std::nullopt : std::optional<DWORD>(1));
+    EXPECT_EQ(SystemRestriction("DisableTaskMgr"), windows9x ? std::nullopt : std::optional<DWORD>(1));
+    EXPECT_EQ(SystemRestriction("DisableRegistryTools"), std::optional<DWORD>(1)) << "the registry editor holds the password";
     // The NT family has no MSDOS.SYS: the boot file stays as it was there.
     const Texts before = {"BootMulti=1", "BootMenu=1"};
     EXPECT_EQ(BootOptions(),
@@ -168,7 +170,8 @@ TEST_F(DesktopActivation, ActivationThenDeactivationReadBackFromRegistryAndBootF
     EXPECT_EQ(StartupEntry(StartupElsewhere()), std::nullopt);
     EXPECT_EQ(StoredPassword(), std::optional<std::string>("abc       ")) << "the password stays";
     for (const char* name : kRestrictions) EXPECT_EQ(Restriction(name), std::nullopt) << name;
-    EXPECT_EQ(TaskManagerDisabled(), std::nullopt);
+    EXPECT_EQ(SystemRestriction("DisableTaskMgr"), std::nullopt);
+    EXPECT_EQ(SystemRestriction("DisableRegistryTools"), std::nullopt);
     EXPECT_EQ(BootOptions(),
               (windows9x ? Texts{"BootMulti=1", "BootMenu=0", "BootKeys=1", "BootDelay=5", "BootGui=1"} : before));
     EXPECT_EQ(BootAttributes() == kProtected, windows9x);
@@ -194,6 +197,7 @@ TEST_F(DesktopActivation, NothingIsWrittenWithoutEntriesOrAConfirmedPassword) {
     EXPECT_EQ(StartupEntry(), std::nullopt);
     EXPECT_EQ(StoredPassword(), std::nullopt);
     EXPECT_EQ(Restriction("NoSetTaskBar"), std::nullopt);
+    EXPECT_EQ(SystemRestriction("DisableRegistryTools"), std::nullopt);
     EXPECT_FALSE(testing_support::Exists(BootOptionsFile()));
 }
 
@@ -224,7 +228,7 @@ TEST_F(DesktopActivation, AWriteThatFailsIsReportedNotAnnounced) {
         {HKEY_LOCAL_MACHINE, StartupHere().first, true},
         {HKEY_CURRENT_USER, velmora::kVendorKey, true},
         {HKEY_CURRENT_USER, velmora::kPoliciesKey, true},
-        {HKEY_CURRENT_USER, kSystemPoliciesKey, !ui::IsWindows9x()},   // no task manager on 95/98
+        {HKEY_CURRENT_USER, kSystemPoliciesKey, true},   // the registry editor's restriction, on every system
     };
     AnswerPassword("abc");
     for (const auto& c : cases) {
@@ -251,7 +255,7 @@ TEST_F(DesktopActivation, AStartupEntryThatCannotBeRemovedIsReportedAndTheRestUn
     EXPECT_EQ(Shown(), Texts{"Erreur en désactivation du bureau..."});
     EXPECT_EQ(StartupEntry(), std::optional<std::string>("C:\\Velmora\\Dovrane.exe"));
     for (const char* name : kRestrictions) EXPECT_EQ(Restriction(name), std::nullopt) << name;
-    EXPECT_EQ(TaskManagerDisabled(), std::nullopt);
+    for (const char* name : {"DisableTaskMgr", "DisableRegistryTools"}) EXPECT_EQ(SystemRestriction(name), std::nullopt);
     EXPECT_EQ(BootOptions(), (ui::IsWindows9x() ? Texts{"BootKeys=1", "BootDelay=5", "BootMenu=0", "BootGui=1"}
                                                 : Texts{}));
 }

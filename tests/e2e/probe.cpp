@@ -18,6 +18,8 @@
 //   E2EProbe ctrl-alt-click left|right X Y     a click with Ctrl and Alt held
 //   E2EProbe inked X0 Y0 X1 Y1                 prints how many pixels of the rectangle are not white
 //   E2EProbe close CLASS TITLE                 asks the window to close
+//   E2EProbe lifetime CLASS TITLE SECONDS      waits for such a window, shown or not, then until it is
+//                                              gone; prints how many milliseconds it lived
 //   E2EProbe wait-heading CLASS TITLE TEXT SECONDS
 //                                              a visible window shows TEXT as the first line
 //                                              of a child's text (a help topic's title)
@@ -80,6 +82,17 @@ void DoubleClick(int x, int y) {
           Mouse(MOUSEEVENTF_LEFTDOWN, x, y), Mouse(MOUSEEVENTF_LEFTUP, x, y)});
 }
 
+// Polled often: a way out that the shell closes may live a few milliseconds.
+// Answers how long the window lived, or -1 when it never came or never went.
+int Lifetime(const char* cls, const char* title, int seconds) {
+    HWND w = nullptr;
+    for (DWORD end = GetTickCount() + seconds * 1000; !w && GetTickCount() < end; Sleep(5))
+        w = FindWindowA(Arg(cls), Arg(title));
+    DWORD born = GetTickCount();
+    while (w && IsWindow(w) && GetTickCount() - born < 30000) Sleep(5);
+    return w && !IsWindow(w) ? static_cast<int>(GetTickCount() - born) : -1;
+}
+
 struct HeadingSearch {
     std::string heading;
     std::string seen;   // the first lines read
@@ -119,6 +132,11 @@ int main(int argc, char** argv) {
         }
         std::fprintf(stderr, "the lines seen:%s\n", search.seen.c_str());
         return 1;
+    }
+    if (command == "lifetime" && argc == 5) {
+        int lived = Lifetime(argv[2], argv[3], std::atoi(argv[4]));
+        std::printf("%d\n", lived);
+        return lived < 0 ? 1 : 0;
     }
     if (command == "visible" && argc == 4) return Find(argv[2], argv[3]) ? 0 : 1;
     if (command == "start-button") {

@@ -4,8 +4,10 @@
 # where the keyboard goes in and out of a nested folder but never above the
 # folder that was opened; drive A opens in the shell's window too, where a
 # program of the diskette is refused and a document of an offered program
-# opens. No file-manager window appears at any point.
-# Screenshots of each stage go to BUILD/e2e/ways-out/.
+# opens; no file-manager window appears. Then the registry editor, a command
+# prompt and a file-manager window started behind the shell's back are closed
+# within two seconds, with the shell's message, while the text editor that the
+# profile offers stays. Screenshots go to BUILD/e2e/ways-out/.
 #   ways_out_e2e.sh BUILD
 . "$(dirname "$0")/e2e_common.sh" ways-out "$1"
 
@@ -83,7 +85,48 @@ probe double-click 40 20
 probe wait-window - "Disquette A" 10 || fail "drive A did not open again"
 probe key enter
 probe wait-window Notepad - 20 || fail "the document did not open with the offered text editor"
-shot 4-document
-probe close Notepad -
+shot 4-offered
 no_file_manager "end"
-echo "ways out: passed"
+
+message=(\#32770 "Velmora pour Windows 95")
+
+# A window of class $1 (what $2 names) appears, is gone within two seconds,
+# and the shell says so once; the offered text editor stays. Screenshot $3.
+closed_and_told() {
+    local lived
+    lived=$(probe lifetime "$1" - 20 | tr -d '\r') || fail "$2: never shown, or never closed"
+    [ "$lived" -le 2000 ] || fail "$2 stayed $lived ms"
+    echo "$2: closed after $lived ms"
+    probe wait-window "${message[@]}" 5 || fail "no message after $2"
+    shot "$3"
+    probe close "${message[@]}"
+    probe wait-gone "${message[@]}" 5 || fail "the message stayed after $2"
+    probe visible Notepad - || fail "the offered text editor went with $2"
+}
+
+# The program that wine started as process $1 (what $2 names) is gone within two seconds.
+ended() {
+    for _ in $(seq 20); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+    fail "$2 still runs"
+}
+
+# The text editor that the profile offers is open with the diskette's
+# document. The registry editor, where the unload password is: its program is ended.
+wine regedit >/dev/null 2>&1 &
+closed_and_told RegEdit_RegEdit "the registry editor" 5-registry
+ended $! "the registry editor"
+
+# A command prompt; its program ends with its window.
+setsid wine start /wait cmd.exe >/dev/null 2>&1 </dev/null &
+closed_and_told WineConsoleClass "the command prompt" 6-console
+ended $! "the command prompt's program"
+
+# A file-manager window; Explorer's process, which holds the taskbar, stays.
+wine explorer '/root,C:\' >/dev/null 2>&1 &
+closed_and_told ExplorerWClass "the file manager" 7-file-manager
+probe visible Shell_TrayWnd - || fail "the taskbar went with the file manager"
+
+# The other scripts of this prefix meet no drive A.
+rm -f "$WINEPREFIX/dosdevices/a:"
+wine reg delete 'HKLM\Software\Wine\Drives' /v a: /f >/dev/null 2>&1
+echo "1 passed, 0 failed"
