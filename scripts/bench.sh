@@ -11,9 +11,7 @@ scripts/build.sh >/dev/null
 build="$PWD/build/x64"
 VELMORA_PREFIX="$build/bench-prefix"
 . scripts/wine-env.sh
-velmora_private_display
-trap 'wineserver -k 2>/dev/null; kill $VELMORA_XVFB 2>/dev/null' EXIT
-velmora_prefix
+velmora_start private
 wine "$build/VelmoraDemo.exe" --count 23 >/dev/null
 wine reg add 'HKLM\SoftWare\Microsoft\Windows\CurrentVersion\Run' /v x /d x /f /reg:64 >/dev/null 2>&1
 
