@@ -97,7 +97,7 @@ void ActiveBureau(HWND owner, const std::string& programFolder) {
     auto startup = RegistryKey::Create(HKEY_LOCAL_MACHINE, velmora::kRunServicesKey);
     auto vendor = RegistryKey::Create(HKEY_CURRENT_USER, velmora::kVendorKey);
     if (!startup.WriteString(velmora::kStartValue, programFolder + velmora::kShellExe) ||
-        !vendor.WriteString(velmora::kPasswordValue, dialog.MDP1->MaskText())) {
+        !vendor.WriteString(velmora::kPasswordValue, dialog.MDP1.MaskText())) {
         Tell(owner, kActivationError);
         return;
     }

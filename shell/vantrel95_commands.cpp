@@ -44,7 +44,7 @@ void TVantrel95::TBIconDechargeLeftBtnDblClick() {
         }
     } restore{*this, dialog};
 
-    if (dialog->ShowModal() != ui::mrOk || dialog->MDP->MaskText() != StoredPassword) return;
+    if (dialog->ShowModal() != ui::mrOk || dialog->MDP.MaskText() != StoredPassword) return;
     SetScreenSaverRunning(false);
     keyBlock_.reset();
     ShowWindow(StartButtonWnd, SW_RESTORE);
@@ -97,7 +97,7 @@ bool TVantrel95::OnQueryEndSession(LRESULT& result) {
     return true;
 }
 
-void TVantrel95::Formater1Click() { FD1->DoFormat(); }
+void TVantrel95::Formater1Click() { FD1.DoFormat(); }
 
 void TVantrel95::Copiededisquettes1Click() { ui::platform().startProgram(kDiskCopy, SW_SHOW); }
 

@@ -4,8 +4,10 @@
 #include "admin/parametres.h"
 #include "shared/profile_store.h"
 #include "shared/registry.h"
-#include "tests/admin/typing.h"
+#include "tests/support/input.h"
+#include "tests/support/modal_script.h"
 #include "tests/support/test_folder.h"
+#include "ui/path_kind.h"
 
 #include <aclapi.h>
 #include <gtest/gtest.h>
@@ -76,7 +78,7 @@ protected:
     MessageRecorder messages;
     TempFolder drive;
     std::string savedBootFile = BootOptionsFile();
-    int dialogsShown = 0;
+    testing_support::ModalScript passwordDialog;
 
     void SetUp() override {
         BootOptionsFile() = drive / "MSDOS.SYS";
@@ -97,13 +99,11 @@ protected:
 
     // The administrator types the password in both fields and presses OK, or cancels.
     void AnswerPassword(const std::string& typed, bool confirm = true) {
-        ui::platform().showModal = [this, typed, confirm](ui::Form& form) {
-            ++dialogsShown;
+        passwordDialog.script = [typed, confirm](ui::Form& form) {
             auto& dialog = dynamic_cast<TFInstall&>(form);
-            testing_support::Type(dialog.MDP1->Handle(), typed);
-            testing_support::Type(dialog.MDP2->Handle(), typed);
-            (confirm ? dialog.BOK : dialog.BCancel)->Click();
-            return form.modalResult;
+            testing_support::Type(dialog.MDP1.Handle(), typed);
+            testing_support::Type(dialog.MDP2.Handle(), typed);
+            (confirm ? dialog.BOK : dialog.BCancel).Click();
         };
     }
 
@@ -116,11 +116,6 @@ protected:
         return entries;
     }
     DWORD BootAttributes() const { return GetFileAttributesA(BootOptionsFile().c_str()); }
-    std::vector<std::string> Shown() const {
-        std::vector<std::string> texts;
-        for (const auto& m : messages.shown) texts.push_back(m.text);
-        return texts;
-    }
 };
 
 using Texts = std::vector<std::string>;
@@ -132,8 +127,8 @@ TEST_F(DesktopActivation, ActivationThenDeactivationReadBackFromRegistryAndBootF
     AnswerPassword("abc");
     quorvel::Activation(nullptr, 3, "C:\\Velmora\\");
 
-    EXPECT_EQ(dialogsShown, 1);
-    EXPECT_EQ(Shown(), Texts{kActivated});
+    EXPECT_EQ(passwordDialog.shown, 1);
+    EXPECT_EQ(messages.Texts(), Texts{kActivated});
     EXPECT_EQ(StartupEntry(), std::optional<std::string>("C:\\Velmora\\Dovrane.exe"));
     EXPECT_EQ(StoredPassword(), std::optional<std::string>("abc       "));
     for (const char* name : kRestrictions) EXPECT_EQ(Restriction(name), std::optional<DWORD>(1)) << name;
@@ -142,7 +137,7 @@ TEST_F(DesktopActivation, ActivationThenDeactivationReadBackFromRegistryAndBootF
 
     messages.shown.clear();
     DesactiveBureau(nullptr);
-    EXPECT_EQ(Shown(), Texts{kDeactivated});
+    EXPECT_EQ(messages.Texts(), Texts{kDeactivated});
     EXPECT_EQ(StartupEntry(), std::nullopt);
     EXPECT_EQ(StoredPassword(), std::optional<std::string>("abc       ")) << "the password stays";
     for (const char* name : kRestrictions) EXPECT_EQ(Restriction(name), std::nullopt) << name;
@@ -153,7 +148,7 @@ TEST_F(DesktopActivation, ActivationThenDeactivationReadBackFromRegistryAndBootF
 
 TEST_F(DesktopActivation, DeactivationOfAMachineNeverActivatedCreatesTheMissingBootFile) {
     DesactiveBureau(nullptr);
-    EXPECT_EQ(Shown(), Texts{kDeactivated});
+    EXPECT_EQ(messages.Texts(), Texts{kDeactivated});
     EXPECT_EQ(BootOptions(), (Texts{"BootKeys=1", "BootDelay=5", "BootGui=1"}));
     EXPECT_EQ(BootAttributes(), kProtected);
 }
@@ -161,16 +156,16 @@ TEST_F(DesktopActivation, DeactivationOfAMachineNeverActivatedCreatesTheMissingB
 TEST_F(DesktopActivation, NothingIsWrittenWithoutEntriesOrAConfirmedPassword) {
     AnswerPassword("abc", false);
     quorvel::Activation(nullptr, 0, "C:\\Velmora\\");
-    EXPECT_EQ(Shown(), Texts{"Ajoutez une application avant d'installer le Velmora..."});
-    EXPECT_EQ(dialogsShown, 0);
+    EXPECT_EQ(messages.Texts(), Texts{"Ajoutez une application avant d'installer le Velmora..."});
+    EXPECT_EQ(passwordDialog.shown, 0);
 
     quorvel::Activation(nullptr, 1, "C:\\Velmora\\");   // the password dialog is cancelled
-    EXPECT_EQ(dialogsShown, 1);
+    EXPECT_EQ(passwordDialog.shown, 1);
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(StartupEntry(), std::nullopt);
     EXPECT_EQ(StoredPassword(), std::nullopt);
     EXPECT_EQ(Restriction("NoSetTaskBar"), std::nullopt);
-    EXPECT_FALSE(testing_support::Exists(BootOptionsFile()));
+    EXPECT_FALSE(ui::PathExists(BootOptionsFile()));
 }
 
 TEST_F(DesktopActivation, ABootFileThatCannotBeWrittenStopsBeforeTheMessage) {
@@ -190,9 +185,9 @@ TEST_F(DesktopActivation, APasswordThatCannotBeStoredIsReportedNotAnnounced) {
     WritesRefused refused(HKEY_CURRENT_USER, velmora::kVendorKey);
     AnswerPassword("abc");
     ActiveBureau(nullptr, "C:\\Velmora\\");
-    EXPECT_EQ(Shown(), Texts{"Erreur en activation du bureau..."});
+    EXPECT_EQ(messages.Texts(), Texts{"Erreur en activation du bureau..."});
     EXPECT_EQ(Restriction("NoSetTaskBar"), std::nullopt) << "the restrictions wait for a working activation";
-    EXPECT_FALSE(testing_support::Exists(BootOptionsFile()));
+    EXPECT_FALSE(ui::PathExists(BootOptionsFile()));
 }
 
 TEST_F(DesktopActivation, AStartupEntryThatCannotBeRemovedIsReportedAndTheRestUndone) {
@@ -203,7 +198,7 @@ TEST_F(DesktopActivation, AStartupEntryThatCannotBeRemovedIsReportedAndTheRestUn
         WritesRefused refused(HKEY_LOCAL_MACHINE, velmora::kRunServicesKey);
         DesactiveBureau(nullptr);
     }
-    EXPECT_EQ(Shown(), Texts{"Erreur en désactivation du bureau..."});
+    EXPECT_EQ(messages.Texts(), Texts{"Erreur en désactivation du bureau..."});
     EXPECT_EQ(StartupEntry(), std::optional<std::string>("C:\\Velmora\\Dovrane.exe"));
     for (const char* name : kRestrictions) EXPECT_EQ(Restriction(name), std::nullopt) << name;
     EXPECT_EQ(BootOptions(), (Texts{"BootKeys=1", "BootDelay=5", "BootMenu=0", "BootGui=1"}));

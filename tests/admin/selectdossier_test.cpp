@@ -1,43 +1,24 @@
 #include "admin/selectdossier.h"
 
-#include "tests/admin/dialog_test_support.h"
+#include "tests/support/modal_script.h"
 #include "tests/support/test_folder.h"
 
 #include <gtest/gtest.h>
 
 using namespace quorvel;
 using testing_support::ModalScript;
+using testing_support::CurrentFolder;
+using testing_support::LongPath;
 using testing_support::TempFolder;
 
 namespace {
 
-// Makes a folder the process's current one for a test's scope.
-class CurrentFolder {
-public:
-    explicit CurrentFolder(const std::string& path) {
-        GetCurrentDirectoryA(sizeof saved_, saved_);
-        SetCurrentDirectoryA(path.c_str());
-    }
-    ~CurrentFolder() { SetCurrentDirectoryA(saved_); }
-
-private:
-    char saved_[MAX_PATH] = {};
-};
-
 RECT Bounds(const ui::Window& w) { return w.BoundsRect(); }
-
-std::string LongPath(const std::string& path) {
-    char full[MAX_PATH] = {};
-    GetLongPathNameA(path.c_str(), full, sizeof full);
-    return full;
-}
 
 }  // namespace
 
 TEST(TSelectdossier, ShowingFitsTheWindowAroundTheListsAndSpacesTheButtons) {
     TSelectdossier dialog;
-    EXPECT_EQ(dialog.Text(), "Sélection d'un dossier");
-    EXPECT_TRUE(GetWindowLongA(dialog.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     ModalScript script([&](ui::Form& form) {
         RECT client = form.ClientRect();
         EXPECT_EQ(client.right, 193);
