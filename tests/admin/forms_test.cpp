@@ -46,12 +46,6 @@ const Design kDesigns[] = {
                             "Pavlun 2D",               222, 338,  false, false, "MS Sans Serif",   0},
 };
 
-std::string FaceOf(HFONT font) {
-    LOGFONTA log = {};
-    GetObjectA(font, sizeof log, &log);
-    return log.lfFaceName;
-}
-
 }  // namespace
 
 TEST(Forms, AreBuiltAsDesigned) {
@@ -64,7 +58,9 @@ TEST(Forms, AreBuiltAsDesigned) {
         EXPECT_EQ(client.bottom, d.height);
         EXPECT_EQ((GetWindowLongA(form->Handle(), GWL_STYLE) & WS_SYSMENU) != 0, d.systemMenu);
         EXPECT_EQ((GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, d.topMost);
-        EXPECT_EQ(FaceOf(form->Font()), d.font);
+        LOGFONTA font = {};
+        GetObjectA(form->Font(), sizeof font, &font);
+        EXPECT_STREQ(font.lfFaceName, d.font);
         EXPECT_EQ(form->helpContext, d.help);
     }
 }

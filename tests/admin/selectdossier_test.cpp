@@ -6,16 +6,10 @@
 #include <gtest/gtest.h>
 
 using namespace quorvel;
-using testing_support::ModalScript;
 using testing_support::CurrentFolder;
 using testing_support::LongPath;
+using testing_support::ModalScript;
 using testing_support::TempFolder;
-
-namespace {
-
-RECT Bounds(const ui::Window& w) { return w.BoundsRect(); }
-
-}  // namespace
 
 TEST(TSelectdossier, ShowingFitsTheWindowAroundTheListsAndSpacesTheButtons) {
     TSelectdossier dialog;
@@ -23,11 +17,11 @@ TEST(TSelectdossier, ShowingFitsTheWindowAroundTheListsAndSpacesTheButtons) {
         RECT client = form.ClientRect();
         EXPECT_EQ(client.right, 193);
         EXPECT_EQ(client.bottom, 229);
-        EXPECT_EQ(Bounds(dialog.DriveComboBox1).left, 5);
-        EXPECT_EQ(Bounds(dialog.DirectoryListBox1).left, 5);
-        EXPECT_EQ(Bounds(dialog.BitBtn1).left, 17);
-        EXPECT_EQ(Bounds(dialog.BitBtn2).left, 104);
-        EXPECT_EQ(Bounds(dialog.BitBtn1).top, 194);
+        EXPECT_EQ(dialog.DriveComboBox1.BoundsRect().left, 5);
+        EXPECT_EQ(dialog.DirectoryListBox1.BoundsRect().left, 5);
+        EXPECT_EQ(dialog.BitBtn1.BoundsRect().left, 17);
+        EXPECT_EQ(dialog.BitBtn2.BoundsRect().left, 104);
+        EXPECT_EQ(dialog.BitBtn1.BoundsRect().top, 194);
         form.modalResult = ui::mrCancel;
     });
     dialog.ShowModal();
