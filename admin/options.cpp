@@ -9,8 +9,6 @@
 
 namespace quorvel {
 
-using ui::Bounds;
-
 namespace {
 
 // The colour that a hidden edit holds, if any.
@@ -106,6 +104,7 @@ TFOptions::TFOptions()
     for (ColorSwatch* panel : {&Panel1, &Panel2, &Panel3}) AddHint(*panel);
 
     for (ui::Edit* edit : {&DesktopColor, &NomImage, &TextColor, &TextBackColor}) edit->SetVisible(false);
+    // The box of the picture's name and the OK button speak as the other dialogs do.
     for (ui::Control* c : {static_cast<ui::Control*>(&Panel4), static_cast<ui::Control*>(&BOK)})
         SendMessageA(c->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), FALSE);
     icovisible.SetChecked(true);
