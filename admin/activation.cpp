@@ -134,7 +134,7 @@ void ActiveBureau(HWND owner, const std::string& programFolder) {
     if (dialog.ShowModal() != ui::mrOk) return;
     // A desktop that the system will not start, or that leaves a way out
     // open, is not active: say so rather than announce an activation.
-    if (!WriteActivation(programFolder, dialog.MDP1->MaskText())) {
+    if (!WriteActivation(programFolder, dialog.MDP1.MaskText())) {
         Tell(owner, kActivationError);
         return;
     }

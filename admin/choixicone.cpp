@@ -17,47 +17,28 @@ namespace {
 
 const DWORD kListStyle = LVS_ICON | LVS_SINGLESEL | LVS_ALIGNLEFT | LVS_AUTOARRANGE | LVS_NOLABELWRAP |
                          LVS_NOCOLUMNHEADER | LVS_SHAREIMAGELISTS | LVS_SHOWSELALWAYS;
-
-ui::Label& Placed(ui::Label& label, int left, int top, int width, int height) {
-    label.SetBounds(left, top, width, height);
-    return label;
-}
-
 }  // namespace
 
-// Component   Kind        Rectangle            Caption       Hint
-// ListView1   icon list   (2, 0) 339 x 81
-// Label1      label       (3, 84) 248 x 14
-// Label2      label       (270, 84) 68 x 14    "Icone N° : "
-// Animate1    animation   (146, 10) 39 x 40    find file, stop frame 23
-// BAccept     button      (4, 100) 65 x 20     "&Accepter"   "Accepter l'icône sélectionné"
-// BAnnuler    button      (4, 126) 65 x 20     "A&nnuler"    "Annulation"
-// BParcours   button      (72, 100) 65 x 20    "&Parcourir"  "Charger les ressources à partir d'un fichier"
-// BMoreIcons  button      (268, 100) 72 x 20   "&MoreIcons"  Ressources du fichier "MOREICONS.DLL"
-// Bzekicons   button      (193, 126) 72 x 20   "&ZekIcons"   Ressources du fichier "ZEKICONS.DLL"
-// BShell      button      (268, 126) 72 x 20   "&Shell32"    Ressources du fichier "SHELL32.DLL"
 TChoixIcone::TChoixIcone()
+    // Component  Rectangle                       Caption, style or animation
     : window_(*this, "Choix d'une icône", 344, 148, FixedDialogStyle(), true, DialogFont()),
-      ListView1(*this, ui::Bounds(2, 0, 339, 81), kListStyle),
-      Label1(*this),
-      Label2(*this),
-      Animate1(*this, ui::Bounds(146, 10, 39, 40), ui::CommonAvi::FindFile),
-      BAccept(*this, ui::Bounds(4, 100, 65, 20), "&Accepter", BS_DEFPUSHBUTTON),
-      BAnnuler(*this, ui::Bounds(4, 126, 65, 20), "A&nnuler"),
-      BParcours(*this, ui::Bounds(72, 100, 65, 20), "&Parcourir"),
-      BMoreIcons(*this, ui::Bounds(268, 100, 72, 20), "&MoreIcons"),
-      Bzekicons(*this, ui::Bounds(193, 126, 72, 20), "&ZekIcons"),
-      BShell(*this, ui::Bounds(268, 126, 72, 20), "&Shell32"),
+      ListView1 (*this, ui::Bounds(2, 0, 339, 81),     kListStyle),
+      Label1    (*this, ui::Bounds(3, 84, 248, 14)),
+      Label2    (*this, ui::Bounds(270, 84, 68, 14),   "Icone N° : "),
+      Animate1  (*this, ui::Bounds(146, 10, 39, 40),   ui::CommonAvi::FindFile),
+      BAccept   (*this, ui::Bounds(4, 100, 65, 20),    "&Accepter", BS_DEFPUSHBUTTON),
+      BAnnuler  (*this, ui::Bounds(4, 126, 65, 20),    "A&nnuler"),
+      BParcours (*this, ui::Bounds(72, 100, 65, 20),   "&Parcourir"),
+      BMoreIcons(*this, ui::Bounds(268, 100, 72, 20),  "&MoreIcons"),
+      Bzekicons (*this, ui::Bounds(193, 126, 72, 20),  "&ZekIcons"),
+      BShell    (*this, ui::Bounds(268, 126, 72, 20),  "&Shell32"),
       ShellPath(ShellLibraryPath()),
       MoreIconsPath(MoreIconsLibraryPath()),
       ZekIconsPath(ZekIconsLibraryPath()) {
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_CHOIXICONE));
-    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SetIcon(IDI_CHOIXICONE);
     ListView1.SetImageList(ImageList1.Handle(), LVSIL_NORMAL);
     // Items have no caption: one row of icons, scrolled sideways.
     ListView_SetIconSpacing(ListView1.Handle(), 42, 44);
-    Placed(Label1, 3, 84, 248, 14);
-    Placed(Label2, 270, 84, 68, 14).SetCaption("Icone N° : ");
     Label2.SetVisible(false);
     Animate1.stopFrame = 23;
     Animate1.SetVisible(false);
@@ -65,12 +46,13 @@ TChoixIcone::TChoixIcone()
     BAnnuler.modalResult = ui::mrCancel;
     defaultButton = BAccept.Handle();
     cancelButton = BAnnuler.Handle();
-    AddHint(BAccept.Handle(), "Accepter l'icône sélectionné");
-    AddHint(BAnnuler.Handle(), "Annulation");
-    AddHint(BParcours.Handle(), "Charger les ressources à partir d'un fichier");
-    AddHint(BShell.Handle(), "Ressources du fichier \"SHELL32.DLL\"");
+    // Control         Hint
+    AddHint(BAccept.Handle(),    "Accepter l'icône sélectionné");
+    AddHint(BAnnuler.Handle(),   "Annulation");
+    AddHint(BParcours.Handle(),  "Charger les ressources à partir d'un fichier");
+    AddHint(BShell.Handle(),     "Ressources du fichier \"SHELL32.DLL\"");
     AddHint(BMoreIcons.Handle(), "Ressources du fichier \"MOREICONS.DLL\"");
-    AddHint(Bzekicons.Handle(), "Ressources du fichier \"ZEKICONS.DLL\"");
+    AddHint(Bzekicons.Handle(),  "Ressources du fichier \"ZEKICONS.DLL\"");
 
     OpenDialog1.title = "Sélection du fichier d'icône";
     OpenDialog1.defaultExt = "*.dll";

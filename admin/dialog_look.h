@@ -1,4 +1,4 @@
-// What the administration program's dialogs share in look: a fixed dialog
+// What the administration program's windows share in look: a fixed dialog
 // frame without caption buttons, and MS Sans Serif 8 points.
 #pragma once
 
@@ -15,6 +15,8 @@ inline ui::FormStyle FixedDialogStyle() {
 }
 
 inline ui::FontHandle DialogFont() { return ui::MakeFont("MS Sans Serif", 11); }
+// The labels of the options and password dialogs: Times New Roman 9 points.
+inline ui::FontHandle LabelFont() { return ui::MakeFont("Times New Roman", 12, false, false, FF_ROMAN); }
 
 // Shows a failure in a plain box titled with the application's title.
 void ShowFailure(HWND owner, const std::string& text);

@@ -7,19 +7,18 @@
 #include "ui/graphic.h"
 #include "ui/mask_edit.h"
 
-#include <memory>
-
 namespace quorvel {
 
 class TFInstall : public ui::Form {
 public:
     TFInstall();
-    ~TFInstall() override;
 
-    std::unique_ptr<ui::Label> Label1, Label2;
-    std::unique_ptr<ui::MaskEdit> MDP1;   // the password: ten characters, blanks for empty positions
-    std::unique_ptr<ui::MaskEdit> MDP2;   // its confirmation
-    std::unique_ptr<ui::BitButton> BOK, BCancel;
+    // Components, in design order.
+    ui::FormWindow window_;
+    ui::Label Label1, Label2;
+    ui::MaskEdit MDP1;   // the password: ten characters, blanks for empty positions
+    ui::MaskEdit MDP2;   // its confirmation
+    ui::BitButton BOK, BCancel;
 
     void BOKClick();
 

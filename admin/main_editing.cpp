@@ -13,6 +13,7 @@
 #include "shared/profile_store.h"
 #include "ui/application.h"
 #include "ui/handles.h"
+#include "ui/path_kind.h"
 #include "ui/platform.h"
 
 namespace quorvel {
@@ -54,31 +55,31 @@ bool WriteInPlaceOf(velmora::TVornShellLink& link, const std::string& folder, co
 // ---- Helpers ----------------------------------------------------------------
 
 std::string TMain::SelectedCaption() const {
-    int item = LsFileListView1->Selected();
-    return item < 0 ? std::string() : LsFileListView1->ItemText(item);
+    int item = LsFileListView1.Selected();
+    return item < 0 ? std::string() : LsFileListView1.ItemText(item);
 }
 
 std::string TMain::SelectedEntryPath() const {
     std::string caption = SelectedCaption();
-    return caption.empty() ? caption : LsFileListView1->Directory() + "\\" + caption;
+    return caption.empty() ? caption : LsFileListView1.Directory() + "\\" + caption;
 }
 
-void TMain::Refresh() { LsDirComboBox1->SetSelectedDir(LsFileListView1->Directory()); }
+void TMain::Refresh() { LsDirComboBox1.SetSelectedDir(LsFileListView1.Directory()); }
 
 void TMain::RemoveSelectedAndArrange() {
-    ListView_DeleteItem(LsFileListView1->Handle(), LsFileListView1->Selected());
-    ListView_Arrange(LsFileListView1->Handle(), LVA_ALIGNTOP);
+    ListView_DeleteItem(LsFileListView1.Handle(), LsFileListView1.Selected());
+    ListView_Arrange(LsFileListView1.Handle(), LVA_ALIGNTOP);
     LsFileListView1Change();
 }
 
 bool TMain::LimitReached() {
-    if (LsFileListView1->Count() < velmora::kMaxEntries) return false;
+    if (LsFileListView1.Count() < velmora::kMaxEntries) return false;
     Message("Vous avez atteint le nombre maximum d'icônes sur le bureau...");
     return true;
 }
 
 bool TMain::MayWrite(const std::string& linkPath, const std::string& except) {
-    if (!PathExists(linkPath) || (!except.empty() && SameName(linkPath, except))) return true;
+    if (!ui::PathExists(linkPath) || (!except.empty() && SameName(linkPath, except))) return true;
     return Ask("Un raccourci de ce nom existe déjà dans ce dossier. Voulez-vous le remplacer ?", MB_ICONWARNING,
                kHelpNewShortcut) == IDYES;
 }
@@ -118,7 +119,7 @@ void TMain::NouveauRaccourci() {
     if (LimitReached()) return;
     Nouvracc->helpContext = kHelpNewShortcut;
     if (Nouvracc->ShowModal() != ui::mrOk) return;
-    SHL1.SetFileName(LsFileListView1->Directory() + "\\" + Nouvracc->Sousicon.Text());
+    SHL1.SetFileName(LsFileListView1.Directory() + "\\" + Nouvracc->Sousicon.Text());
     if (!MayWrite(SHL1.FileName())) return;
     FieldsToLink(*Nouvracc, SHL1);
     try {
@@ -128,7 +129,7 @@ void TMain::NouveauRaccourci() {
         return;
     }
     Refresh();
-    LsFileListView1->SetDirectory(LsDirComboBox1->SelectedDir());
+    LsFileListView1.SetDirectory(LsDirComboBox1.SelectedDir());
 }
 
 void TMain::ProprietesSelection() {
@@ -142,8 +143,8 @@ void TMain::ProprietesSelection() {
         std::string name = Nomdossier->ENomdossier.Text();
         if (name == caption) return;
         if (TypedNameFault(name) == NameFault::None &&
-            MoveFileA(path.c_str(), (LsFileListView1->Directory() + "\\" + name).c_str()))
-            LsFileListView1->RenameItem(LsFileListView1->Selected(), name);
+            MoveFileA(path.c_str(), (LsFileListView1.Directory() + "\\" + name).c_str()))
+            LsFileListView1.RenameItem(LsFileListView1.Selected(), name);
         else
             Message("Changement de nom de dossier impossible...");
         return;
@@ -164,7 +165,7 @@ void TMain::ProprietesSelection() {
     // The edited shortcut is written beside the old one first, under a name
     // of its own, so that a failure leaves the old one as it was; a change of
     // letter case alone is a rename too.
-    std::string folder = LsFileListView1->Directory();
+    std::string folder = LsFileListView1.Directory();
     SHL1.SetFileName(folder + "\\" + FileNamePart(Nouvracc->Sousicon.Text()));
     std::string target = SHL1.FileName();
     if (!MayWrite(target, path)) return;
@@ -202,8 +203,8 @@ void TMain::Copie() {
 
 void TMain::Colle() {
     std::string name = FileNamePart(Shl2a.FileName());
-    for (int i = 0; i < LsFileListView1->Count(); ++i)
-        if (!name.empty() && SameName(LsFileListView1->ItemText(i), name)) return;
+    for (int i = 0; i < LsFileListView1.Count(); ++i)
+        if (!name.empty() && SameName(LsFileListView1.ItemText(i), name)) return;
     Nouvracc->Cible.SetText(Shl2a.Target);
     Nouvracc->Demar.SetText(Shl2a.WorkingDir);
     Nouvracc->Sousicon.SetText(NameBeforeFirstDot(name));
@@ -221,7 +222,7 @@ void TMain::TBBAjoRClick() {
 
 void TMain::TBCOPIERClick() {
     Copie();
-    TBCOLLER->SetEnabled(true);
+    TBCOLLER.SetEnabled(true);
 }
 
 void TMain::TBCOLLERClick() { Colle(); }
@@ -232,7 +233,7 @@ bool TMain::LsFileListView1KeyDown(WORD key) {
         else if (key == 'V') Colle();
         return key == 'C' || key == 'V';
     }
-    bool selected = LsFileListView1->Selected() >= 0;
+    bool selected = LsFileListView1.Selected() >= 0;
     if (key == VK_RETURN && selected) ProprietesSelection();
     else if (key == VK_INSERT && !selected) TBBAjoRClick();
     else if (key == VK_DELETE && selected) SupprimeSelection();
@@ -241,7 +242,7 @@ bool TMain::LsFileListView1KeyDown(WORD key) {
 
 bool TMain::FormKeyDown(WORD key, ui::ShiftState) {
     // The form sees keys first; the list's own keys go to its handler.
-    return GetFocus() == LsFileListView1->Handle() && LsFileListView1KeyDown(key);
+    return GetFocus() == LsFileListView1.Handle() && LsFileListView1KeyDown(key);
 }
 
 void TMain::LsFileListView1DblClick() {

@@ -4,6 +4,7 @@
 #include "admin/main_window.h"
 
 #include "admin/activation.h"
+#include "admin/dialog_look.h"
 #include "admin/options.h"
 #include "admin/selectuser.h"
 #include "admin/tetro1.h"
@@ -19,13 +20,14 @@ namespace quorvel {
 
 namespace {
 
+constexpr int kClientWidth = 444, kClientHeight = 259;   // as designed
 constexpr int kToolbarHeight = 46;
 constexpr int kSecondRow = 24;
 constexpr int kMinWidth = 450, kMinHeight = 280;
 
 // Toolbar button    Left  Row  Picture              Hint
 struct ToolbarDesign {
-    std::unique_ptr<TToolbarButton97> TMain::*button;
+    TToolbarButton97 TMain::*button;
     int left;
     int top;
     int glyph;
@@ -73,11 +75,15 @@ bool IsHiddenGesture(ui::MouseButton button, ui::ShiftState shift) {
            !shift.middle;
 }
 
-TMain::TMain() {
-    ui::FormStyle style;
-    style.border = ui::BorderStyle::Sizeable;
-    SetFont(ui::MakeFont("MS Sans Serif", 11));
-    CreateForm("Bureau par défaut", 444, 259, style, true);
+TMain::TMain()
+    // Component      Rectangle                                           Caption or columns
+    : window_(*this, "Bureau par défaut", kClientWidth, kClientHeight, ui::FormStyle{}, true, DialogFont()),
+      Wallpaper1     (*this, ui::Bounds(0, 0, kClientWidth, kToolbarHeight)),
+      Bevel1         (Wallpaper1, ui::Bounds(0, 21, kClientWidth, 2)),
+      Label1         (Wallpaper1, ui::Bounds(30, kSecondRow + 4, 400, 14),   "Répertoire en cours d'utilisation..."),
+      LsFileListView1(*this, ui::Bounds(0, kToolbarHeight, kClientWidth, kClientHeight - kToolbarHeight),
+                      std::vector<ListColumn>(std::begin(kListColumns), std::end(kListColumns))),
+      LsDirComboBox1 (*this, ui::Bounds(0, 0, 200, 200)) {
     SetWindowPos(Handle(), nullptr, 0, 0, 452, 286, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetColor(GetSysColor(COLOR_BTNFACE));
     keyPreview = true;
@@ -89,57 +95,44 @@ TMain::TMain() {
     SHL1.SetWindowState(velmora::TWindowState::wsNormal);
     WireEvents();
     ui::Guarded([this] { FormCreate(); });
+    built_ = true;
     FormResize();
 }
-
-TMain::~TMain() = default;
 
 void TMain::FormCreate() { ui::Application::Instance().helpFile = ui::ProgramFolder() + "velmo95.hlp"; }
 
 void TMain::CreateToolbar() {
-    Wallpaper1 = std::make_unique<TWallpaper>(*this, ui::Bounds(0, 0, 444, kToolbarHeight));
-    Wallpaper1->SetWallpaper(LoadPicture(IDB_TB_WALLPAPER).get());
+    Wallpaper1.SetWallpaper(LoadPicture(IDB_TB_WALLPAPER).get());
     HCURSOR hand = ui::HandCursor(IDC_OWN_HAND);
     for (const ToolbarDesign& d : kToolbar) {
-        auto& button = this->*d.button;
-        button = std::make_unique<TToolbarButton97>(*Wallpaper1);
-        button->SetBounds(d.left, d.top, TToolbarButton97::kWidth, TToolbarButton97::kHeight);
-        button->SetGlyph(LoadPicture(d.glyph).get());
-        button->SetOpaque(false);   // the wallpaper shows through
-        button->hint = d.hint;
-        if (d.button != &TMain::TBBPP) button->cursor = hand;
-        AddHint(*button);
+        TToolbarButton97& button = this->*d.button;
+        button.SetBounds(d.left, d.top, TToolbarButton97::kWidth, TToolbarButton97::kHeight);
+        button.SetGlyph(LoadPicture(d.glyph).get());
+        button.SetOpaque(false);   // the wallpaper shows through
+        button.hint = d.hint;
+        if (d.button != &TMain::TBBPP) button.cursor = hand;
+        AddHint(button);
     }
-    for (auto* off : {&TBBSup, &TBBPro, &TBCOPIER, &TBCOLLER, &TBBPP}) (*off)->SetEnabled(false);
-    TBBListe->SetGroupIndex(1);
-    TBBIcone->SetGroupIndex(1);
-    TBBIcone->SetDown(true);
-
-    Bevel1 = std::make_unique<ui::Bevel>(*Wallpaper1);
-    Bevel1->SetBounds(0, 21, 444, 2);
-    Label1 = std::make_unique<ui::Label>(*Wallpaper1);
-    Label1->SetBounds(30, kSecondRow + 4, 400, 14);
-    Label1->SetCaption("Répertoire en cours d'utilisation...");
-    Label1->SetTransparent(true);
-    Label1->SetVisible(false);
+    for (TToolbarButton97* off : {&TBBSup, &TBBPro, &TBCOPIER, &TBCOLLER, &TBBPP}) off->SetEnabled(false);
+    TBBListe.SetGroupIndex(1);
+    TBBIcone.SetGroupIndex(1);
+    TBBIcone.SetDown(true);
+    Label1.SetTransparent(true);
+    Label1.SetVisible(false);
 }
 
 void TMain::CreateList() {
-    LsFileListView1 = std::make_unique<TLsFileListView>(
-        *this, ui::Bounds(0, kToolbarHeight, 444, 259 - kToolbarHeight),
-        std::vector<ListColumn>(std::begin(kListColumns), std::end(kListColumns)));
-    LONG style = GetWindowLongA(LsFileListView1->Handle(), GWL_STYLE);
-    SetWindowLongA(LsFileListView1->Handle(), GWL_STYLE, style | LVS_SINGLESEL | LVS_AUTOARRANGE);
-    LsFileListView1->SetViewStyle(LVS_ICON);
-    LsFileListView1->SetColumnClick(false);
-    AddHint(LsFileListView1->Handle(), "Liste des raccourcis/dossiers");
-    LsFileListView1->popupMenu = &PopupMenu1;
+    LONG style = GetWindowLongA(LsFileListView1.Handle(), GWL_STYLE);
+    SetWindowLongA(LsFileListView1.Handle(), GWL_STYLE, style | LVS_SINGLESEL | LVS_AUTOARRANGE);
+    LsFileListView1.SetViewStyle(LVS_ICON);
+    LsFileListView1.SetColumnClick(false);
+    AddHint(LsFileListView1.Handle(), "Liste des raccourcis/dossiers");
+    LsFileListView1.popupMenu = &PopupMenu1;
 
-    LsDirComboBox1 = std::make_unique<TLsDirComboBox>(*this, ui::Bounds(0, 0, 200, 200));
-    LsDirComboBox1->SetVisible(false);
-    LsDirComboBox1->SetFileList(LsFileListView1.get());
+    LsDirComboBox1.SetVisible(false);
+    LsDirComboBox1.SetFileList(&LsFileListView1);
     FileDrop1.SetEnableDrop(true);
-    FileDrop1.SetDropControl(LsFileListView1.get());
+    FileDrop1.SetDropControl(&LsFileListView1);
 }
 
 void TMain::CreateMenu() {
@@ -151,8 +144,8 @@ void TMain::CreateMenu() {
 }
 
 void TMain::WireEvents() {
-    auto click = [](std::unique_ptr<TToolbarButton97>& button, auto handler) {
-        button->onClick = [handler](ui::GraphicControl&) { handler(); };
+    auto click = [](TToolbarButton97& button, auto handler) {
+        button.onClick = [handler](ui::GraphicControl&) { handler(); };
     };
     click(TBQuit, [this] { TBQuitClick(); });
     click(TBBPP, [this] { TBBPPClick(); });
@@ -173,14 +166,14 @@ void TMain::WireEvents() {
     Raccourci1->onClick = [this] { TBBAjoRClick(); };
     Supprime->onClick = [this] { SupprimeSelection(); };
     Proprits1->onClick = [this] { ProprietesSelection(); };
-    LsFileListView1->onDblClick = [this] { LsFileListView1DblClick(); };
-    TBQuit->onMouseUp = [this](ui::GraphicControl&, ui::MouseButton b, ui::ShiftState s, int, int) {
+    LsFileListView1.onDblClick = [this] { LsFileListView1DblClick(); };
+    TBQuit.onMouseUp = [this](ui::GraphicControl&, ui::MouseButton b, ui::ShiftState s, int, int) {
         TBQuitMouseUp(b, s);
     };
-    ToolbarButton971->onMouseUp = [this](ui::GraphicControl&, ui::MouseButton b, ui::ShiftState s, int, int) {
+    ToolbarButton971.onMouseUp = [this](ui::GraphicControl&, ui::MouseButton b, ui::ShiftState s, int, int) {
         ToolbarButton971MouseUp(b, s);
     };
-    LsFileListView1->onChange = [this] { LsFileListView1Change(); };
+    LsFileListView1.onChange = [this] { LsFileListView1Change(); };
     FileDrop1.OnDrop = [this](TFileDrop&) { FileDrop1Drop(); };
 }
 
@@ -193,12 +186,12 @@ void TMain::FormShow() {
 
 void TMain::OuvreProfil(const std::string& root) {
     DossierBureau = root;
-    LsFileListView1->SetRoot(root);   // from now on the list stays inside the profile
-    LsDirComboBox1->SetDrive(root.empty() ? 'C' : root[0]);
-    LsDirComboBox1->SetSelectedDir(root);
-    LsFileListView1->SetDirectory(root);
-    Label1->SetCaption(LsFileListView1->Directory());
-    std::string element = LastElement(Label1->Caption());
+    LsFileListView1.SetRoot(root);   // from now on the list stays inside the profile
+    LsDirComboBox1.SetDrive(root.empty() ? 'C' : root[0]);
+    LsDirComboBox1.SetSelectedDir(root);
+    LsFileListView1.SetDirectory(root);
+    Label1.SetCaption(LsFileListView1.Directory());
+    std::string element = LastElement(Label1.Caption());
     SetText(velmora::UpperCase(element) == ".DEFAULT" ? "Bureau par défaut" : "Bureau de " + element);
     if (SelectUser) SelectUser->ProfilOuvert = LastElement(root);
     LsFileListView1Change();
@@ -221,35 +214,36 @@ void TMain::TBBOptClick() {
     SauveParametres();
 }
 
-void TMain::TBBInsClick() { Activation(Handle(), LsFileListView1->Count(), ui::ProgramFolder()); }
+void TMain::TBBInsClick() { Activation(Handle(), LsFileListView1.Count(), ui::ProgramFolder()); }
 
 void TMain::TBBDesClick() { DesactiveBureau(Handle()); }
 
 // ---- The list ------------------------------------------------------------
 
 void TMain::LsFileListView1Change() {
-    bool atRoot = LsFileListView1->Directory() == DossierBureau;
-    TBBPP->SetEnabled(!atRoot);
+    bool atRoot = LsFileListView1.Directory() == DossierBureau;
+    TBBPP.SetEnabled(!atRoot);
     Dossier1->enabled = atRoot;
-    TBBAjoD->SetEnabled(atRoot);
-    bool selected = LsFileListView1->Selected() >= 0;
-    for (auto* command : {&TBBSup, &TBBPro, &TBCOPIER}) (*command)->SetEnabled(selected);
-    Label1->SetCaption(LsFileListView1->Directory());
+    TBBAjoD.SetEnabled(atRoot);
+    bool selected = LsFileListView1.Selected() >= 0;
+    for (TToolbarButton97* command : {&TBBSup, &TBBPro, &TBCOPIER}) command->SetEnabled(selected);
+    Label1.SetCaption(LsFileListView1.Directory());
 }
 
 void TMain::TBBPPClick() {
-    const std::string& current = LsFileListView1->Directory();
-    LsFileListView1->SetDirectory(current.substr(0, current.find_last_of('\\') + 1));
-    LsDirComboBox1->SetSelectedDir(LsFileListView1->Directory());
+    const std::string& current = LsFileListView1.Directory();
+    LsFileListView1.SetDirectory(current.substr(0, current.find_last_of('\\') + 1));
+    LsDirComboBox1.SetSelectedDir(LsFileListView1.Directory());
 }
 
-void TMain::TBBIconeClick() { LsFileListView1->SetViewStyle(LVS_ICON); }
+void TMain::TBBIconeClick() { LsFileListView1.SetViewStyle(LVS_ICON); }
 
-void TMain::TBBListeClick() { LsFileListView1->SetViewStyle(LVS_REPORT); }
+void TMain::TBBListeClick() { LsFileListView1.SetViewStyle(LVS_REPORT); }
 
 // ---- The window ------------------------------------------------------------
 
 void TMain::FormResize() {
+    if (!built_) return;
     RECT window;
     GetWindowRect(Handle(), &window);
     int width = window.right - window.left, height = window.bottom - window.top;
@@ -259,14 +253,11 @@ void TMain::FormResize() {
         return;   // the resize comes back here
     }
     RECT client = ClientRect();
-    if (Wallpaper1) Wallpaper1->Realign();
-    if (TBQuit) {
-        TBQuit->SetBounds(client.right - 25, 0, TToolbarButton97::kWidth, TToolbarButton97::kHeight);
-        MoveHint(*TBQuit);
-    }
-    if (Bevel1) Bevel1->SetBounds(0, 21, client.right, 2);
-    if (LsFileListView1)
-        MoveWindow(LsFileListView1->Handle(), 0, kToolbarHeight, client.right, client.bottom - kToolbarHeight, TRUE);
+    Wallpaper1.Realign();
+    TBQuit.SetBounds(client.right - 25, 0, TToolbarButton97::kWidth, TToolbarButton97::kHeight);
+    MoveHint(TBQuit);
+    Bevel1.SetBounds(0, 21, client.right, 2);
+    MoveWindow(LsFileListView1.Handle(), 0, kToolbarHeight, client.right, client.bottom - kToolbarHeight, TRUE);
 }
 
 void TMain::TBQuitClick() {
@@ -276,7 +267,7 @@ void TMain::TBQuitClick() {
 }
 
 void TMain::TBQuitMouseUp(ui::MouseButton button, ui::ShiftState shift) {
-    if (IsHiddenGesture(button, shift)) Label1->SetVisible(!Label1->Visible());
+    if (IsHiddenGesture(button, shift)) Label1.SetVisible(!Label1.Visible());
 }
 
 void TMain::ToolbarButton971Click() {

@@ -21,7 +21,6 @@
 #include "ui/graphic.h"
 #include "ui/menu.h"
 
-#include <memory>
 #include <string>
 
 namespace quorvel {
@@ -34,7 +33,6 @@ class TSelectUser;
 class TMain : public ui::Form {
 public:
     TMain();
-    ~TMain() override;
 
     // The other long-lived forms, created after this one by the program.
     TNomdossier* Nomdossier = nullptr;
@@ -42,29 +40,34 @@ public:
     TFOptions* FOptions = nullptr;
     TSelectUser* SelectUser = nullptr;
 
-    // Components, in declaration order.
-    std::unique_ptr<TWallpaper> Wallpaper1;
-    std::unique_ptr<TToolbarButton97> TBQuit;
-    std::unique_ptr<TLsFileListView> LsFileListView1;
-    std::unique_ptr<TLsDirComboBox> LsDirComboBox1;
-    std::unique_ptr<TToolbarButton97> TBBPP;
-    std::unique_ptr<ui::Bevel> Bevel1;
+private:
+    // Creating the window resizes it before the components exist: the
+    // layout waits for them.
+    bool built_ = false;
+
+public:
+    // Components. The toolbar's buttons, its bevel and its label are painted
+    // in this order.
+    ui::FormWindow window_;
+    TWallpaper Wallpaper1;
+    TToolbarButton97 TBBAjoR{Wallpaper1}, TBBAjoD{Wallpaper1}, TBBSup{Wallpaper1}, TBBPro{Wallpaper1},
+        TBCOPIER{Wallpaper1}, TBCOLLER{Wallpaper1}, TBBOpt{Wallpaper1}, TBBIns{Wallpaper1}, TBBDes{Wallpaper1},
+        TBNUSR{Wallpaper1}, TBBListe{Wallpaper1}, TBBIcone{Wallpaper1}, ToolbarButton971{Wallpaper1},
+        TBQuit{Wallpaper1}, TBBPP{Wallpaper1};
+    ui::Bevel Bevel1;
+    ui::Label Label1;
+    TLsFileListView LsFileListView1;
+    TLsDirComboBox LsDirComboBox1;
     ui::PopupMenu PopupMenu1;
     ui::MenuItem* nouveau = nullptr;
     ui::MenuItem* Dossier1 = nullptr;
     ui::MenuItem* Raccourci1 = nullptr;
     ui::MenuItem* Supprime = nullptr;
-    std::unique_ptr<TToolbarButton97> TBBIcone, TBBListe, TBBAjoR, TBBSup, TBBPro, TBBAjoD, TBBOpt, TBBIns,
-        TBBDes;
     ui::MenuItem* Proprits1 = nullptr;
     TMPDelTree DT1;
     velmora::TVornShellLink SHL1;
     TFileDrop FileDrop1;
-    std::unique_ptr<TToolbarButton97> ToolbarButton971;
-    std::unique_ptr<TToolbarButton97> TBNUSR;
     velmora::TVornShellLink Shl2a;
-    std::unique_ptr<TToolbarButton97> TBCOPIER, TBCOLLER;
-    std::unique_ptr<ui::Label> Label1;
 
     // The root of the profile being edited, without a final backslash.
     std::string DossierBureau;

@@ -6,43 +6,31 @@
 
 namespace quorvel {
 
-namespace {
-
-// Component   Kind          Rectangle          Caption
-// ENomuser    edit          10, 10, 253 x 21
-// BitBtn1     glyph button  104, 40, 75 x 25   "&OK"
-// BitBtn2     glyph button  188, 40, 75 x 25   "&Annuler"
-constexpr RECT kENomuser = ui::Bounds(10, 10, 253, 21);
-constexpr RECT kBitBtn1 = ui::Bounds(104, 40, 75, 25);
-constexpr RECT kBitBtn2 = ui::Bounds(188, 40, 75, 25);
-
-}  // namespace
-
-TNewUser::TNewUser(std::string profilesFolder) : profilesFolder_(std::move(profilesFolder)) {
-    SetFont(DialogFont());
-    CreateForm("Nom de l'utilisateur...", 273, 73, FixedDialogStyle(), true);
+TNewUser::TNewUser(std::string profilesFolder)
+    // Component  Rectangle                      Caption and glyph
+    : window_(*this, "Nom de l'utilisateur...", 273, 73, FixedDialogStyle(), true, DialogFont()),
+      ENomuser(*this, ui::Bounds(10, 10, 253, 21)),
+      BitBtn1 (*this, ui::Bounds(104, 40, 75, 25),  "&OK", IDI_SELECTUSER_OK),
+      BitBtn2 (*this, ui::Bounds(188, 40, 75, 25),  "&Annuler", IDI_SELECTUSER_CANCEL),
+      profilesFolder_(std::move(profilesFolder)) {
     helpContext = 20;
-
-    ENomuser = std::make_unique<ui::Edit>(*this, kENomuser);
-    BitBtn1 = std::make_unique<ui::BitButton>(*this, kBitBtn1, "&OK", IDI_SELECTUSER_OK);
-    BitBtn1->onClick = [this] { BitBtn1Click(); };
-    defaultButton = BitBtn1->Handle();
-    BitBtn2 = std::make_unique<ui::BitButton>(*this, kBitBtn2, "&Annuler", IDI_SELECTUSER_CANCEL);
-    BitBtn2->modalResult = ui::mrCancel;
-    cancelButton = BitBtn2->Handle();
-    FocusControl(ENomuser->Handle());
+    BitBtn1.onClick = [this] { BitBtn1Click(); };
+    defaultButton = BitBtn1.Handle();
+    BitBtn2.modalResult = ui::mrCancel;
+    cancelButton = BitBtn2.Handle();
+    FocusControl(ENomuser.Handle());
 }
 
 void TNewUser::BitBtn1Click() {
     modalResult = ui::mrOk;
     // One level only: the profiles folder exists, its parents are not made,
     // and a name that is a path makes no folder anywhere.
-    std::string name = ENomuser->Text();
+    std::string name = ENomuser.Text();
     if (TypedNameFault(name) == NameFault::None && CreateDirectoryA((profilesFolder_ + "\\" + name).c_str(), nullptr))
         return;
     ShowFailure(Handle(), "Impossible de créer cet utilisateur...");
     modalResult = ui::mrNone;
-    ENomuser->FocusAll();
+    ENomuser.FocusAll();
 }
 
 }  // namespace quorvel

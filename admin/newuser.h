@@ -5,9 +5,7 @@
 #include "ui/bit_button.h"
 #include "ui/controls.h"
 #include "ui/form.h"
-#include "ui/graphic.h"
 
-#include <memory>
 #include <string>
 
 namespace quorvel {
@@ -17,9 +15,11 @@ public:
     // The profile folder is made in the given profiles folder.
     explicit TNewUser(std::string profilesFolder);
 
-    std::unique_ptr<ui::Edit> ENomuser;
-    std::unique_ptr<ui::BitButton> BitBtn1;
-    std::unique_ptr<ui::BitButton> BitBtn2;
+    // Components, in design order.
+    ui::FormWindow window_;
+    ui::Edit ENomuser;
+    ui::BitButton BitBtn1;   // OK: makes the profile folder
+    ui::BitButton BitBtn2;   // cancel, modal result 2
 
     void BitBtn1Click();
 

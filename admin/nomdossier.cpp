@@ -5,15 +5,12 @@
 
 namespace quorvel {
 
-// Component     Kind    Rectangle              Caption
-// ENomdossier   edit    (8, 10) 257 x 21
-// BitBtn1       button  (48, 40) 75 x 25       "OK"
-// BitBtn2       button  (150, 40) 75 x 25      "Annuler"
 TNomdossier::TNomdossier()
+    // Component   Rectangle                     Caption and glyph
     : window_(*this, "Nom du dossier...", 273, 72, FixedDialogStyle(), true, DialogFont()),
       ENomdossier(*this, ui::Bounds(8, 10, 257, 21)),
-      BitBtn1(*this, ui::Bounds(48, 40, 75, 25), "OK", IDI_DIALOG_OK),
-      BitBtn2(*this, ui::Bounds(150, 40, 75, 25), "Annuler", IDI_DIALOG_CANCEL) {
+      BitBtn1    (*this, ui::Bounds(48, 40, 75, 25),   "OK", IDI_DIALOG_OK),
+      BitBtn2    (*this, ui::Bounds(150, 40, 75, 25),  "Annuler", IDI_DIALOG_CANCEL) {
     BitBtn1.modalResult = ui::mrOk;
     BitBtn2.modalResult = ui::mrCancel;
     defaultButton = BitBtn1.Handle();

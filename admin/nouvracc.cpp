@@ -7,6 +7,7 @@
 #include "resources/dialog_buttons_ids.h"
 #include "resources/nouvracc_ids.h"
 #include "resources/resource_ids.h"
+#include "shared/ansi_text.h"
 #include "ui/compat.h"
 
 namespace quorvel {
@@ -17,79 +18,48 @@ const int kBatchIcon = 60;     // of the shell library
 const int kProgramIcon = 2;
 const int kLowerPanelTop = 233;
 
-ui::Label& Placed(ui::Label& label, int left, int top, const std::string& caption) {
-    label.SetBounds(left, top, 293, 14);
-    label.SetCaption(caption);
-    return label;
-}
-
-std::string Upper(std::string s) {
-    if (!s.empty()) CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
-    return s;
-}
-
 }  // namespace
 
-// Upper panel (0, 0) 303 x 233, lower panel (0, 233) 303 x 42.
-// Component     Kind        Rectangle             Caption / hint
-// LCible        label       (5, 4)                Fichier "cible"
-// Cible         edit        (5, 22) 237 x 21
-// SpeedButton1  glyph       (247, 21) 23 x 22     hint "Effacement"
-// SBCible       glyph       (272, 21) 23 x 22     hint "Sélection du fichier cible"
-// LDemar        label       (5, 49)               "Dossier de démarrage"
-// Demar         edit        (5, 66) 237 x 21
-// SpeedButton2  glyph       (247, 65) 23 x 22     hint "Effacement"
-// SBDD          glyph       (272, 65) 23 x 22     hint "Sélection du dossier de démarrage"
-// LParametres   label       (5, 92)               "Paramétres en ligne de commande"
-// Parametres    edit        (5, 104) 293 x 21
-// LSousicon     label       (5, 132)              "Texte sous l'icône (sans extension)"
-// Sousicon      edit        (5, 148) 293 x 21     at most 30 characters
-// LICO          label       (5, 172)              "Icône de l'application"
-// ICO           picture     (8, 188) 32 x 32      hint "Simple-clic gauche" pour changer d'icône
-// SBICOORIG     glyph       (50, 192) 23 x 22     hint "Icone orignial"
-// FichierIcone  edit        hidden
-// NumIcone      edit        hidden
-// BitBtn1       button      (36, 241) 90 x 25     "&Ok"
-// BitBtn2       button      (176, 241) 90 x 25    "&Annuler"
+// The form is two raised panels (FormPaint), the buttons on the lower one.
 TNouvracc::TNouvracc()
+    // Component   Rectangle                       Caption or glyph
     : window_(*this, "Nouveau raccourci...", 303, 275, FixedDialogStyle(), true, DialogFont()),
-      LCible(*this), LDemar(*this), LParametres(*this), LSousicon(*this), LICO(*this),
-      Cible(*this, ui::Bounds(5, 22, 237, 21)),
-      SpeedButton1(*this, ui::Bounds(247, 21, 23, 22), "", IDI_GLYPH_CLEAR),
-      SBCible(*this, ui::Bounds(272, 21, 23, 22), "", IDI_GLYPH_TARGET),
-      Demar(*this, ui::Bounds(5, 66, 237, 21)),
-      SpeedButton2(*this, ui::Bounds(247, 65, 23, 22), "", IDI_GLYPH_CLEAR),
-      SBDD(*this, ui::Bounds(272, 65, 23, 22), "", IDI_GLYPH_FOLDER),
-      Parametres(*this, ui::Bounds(5, 104, 293, 21)),
-      Sousicon(*this, ui::Bounds(5, 148, 293, 21)),
-      ICO(*this),
-      SBICOORIG(*this, ui::Bounds(50, 192, 23, 22), "", IDI_GLYPH_OWN_ICON),
-      FichierIcone(*this, ui::Bounds(80, 192, 100, 21)),
-      NumIcone(*this, ui::Bounds(190, 192, 40, 21)),
-      BitBtn1(*this, ui::Bounds(36, 241, 90, 25), "&Ok", IDI_DIALOG_OK),
-      BitBtn2(*this, ui::Bounds(176, 241, 90, 25), "&Annuler", IDI_DIALOG_CANCEL),
+      LCible      (*this, ui::Bounds(5, 4, 293, 14),    "Fichier \"cible\""),
+      LDemar      (*this, ui::Bounds(5, 49, 293, 14),   "Dossier de démarrage"),
+      LParametres (*this, ui::Bounds(5, 92, 293, 14),   "Paramétres en ligne de commande"),
+      LSousicon   (*this, ui::Bounds(5, 132, 293, 14),  "Texte sous l'icône (sans extension)"),
+      LICO        (*this, ui::Bounds(5, 172, 293, 14),  "Icône de l'application"),
+      Cible       (*this, ui::Bounds(5, 22, 237, 21)),
+      SpeedButton1(*this, ui::Bounds(247, 21, 23, 22),  "", IDI_GLYPH_CLEAR),
+      SBCible     (*this, ui::Bounds(272, 21, 23, 22),  "", IDI_GLYPH_TARGET),
+      Demar       (*this, ui::Bounds(5, 66, 237, 21)),
+      SpeedButton2(*this, ui::Bounds(247, 65, 23, 22),  "", IDI_GLYPH_CLEAR),
+      SBDD        (*this, ui::Bounds(272, 65, 23, 22),  "", IDI_GLYPH_FOLDER),
+      Parametres  (*this, ui::Bounds(5, 104, 293, 21)),
+      Sousicon    (*this, ui::Bounds(5, 148, 293, 21)),   // at most 30 characters
+      ICO         (*this, ui::Bounds(8, 188, 32, 32)),
+      SBICOORIG   (*this, ui::Bounds(50, 192, 23, 22),  "", IDI_GLYPH_OWN_ICON),
+      FichierIcone(*this, ui::Bounds(80, 192, 100, 21)),   // hidden
+      NumIcone    (*this, ui::Bounds(190, 192, 40, 21)),   // hidden
+      BitBtn1     (*this, ui::Bounds(36, 241, 90, 25),  "&Ok", IDI_DIALOG_OK),
+      BitBtn2     (*this, ui::Bounds(176, 241, 90, 25), "&Annuler", IDI_DIALOG_CANCEL),
       ShellLibrary(ShellLibraryPath()) {
     helpContext = 30;
-    Placed(LCible, 5, 4, "Fichier \"cible\"");
-    Placed(LDemar, 5, 49, "Dossier de démarrage");
-    Placed(LParametres, 5, 92, "Paramétres en ligne de commande");
-    Placed(LSousicon, 5, 132, "Texte sous l'icône (sans extension)");
-    Placed(LICO, 5, 172, "Icône de l'application");
     SendMessageA(Sousicon.Handle(), EM_LIMITTEXT, kMaxShortcutName, 0);
     FichierIcone.SetVisible(false);
     NumIcone.SetVisible(false);
 
-    ICO.SetBounds(8, 188, 32, 32);
     ICO.transparent = true;
     ICO.cursor = ui::HandCursor(IDC_OWN_HAND);
     ICO.hint = "\"Simple-clic gauche\" pour changer d'icône";
     AddHint(ICO);
 
+    // Control           Hint
     AddHint(SpeedButton1.Handle(), "Effacement");
-    AddHint(SBCible.Handle(), "Sélection du fichier cible");
+    AddHint(SBCible.Handle(),      "Sélection du fichier cible");
     AddHint(SpeedButton2.Handle(), "Effacement");
-    AddHint(SBDD.Handle(), "Sélection du dossier de démarrage");
-    AddHint(SBICOORIG.Handle(), "Icone orignial");
+    AddHint(SBDD.Handle(),         "Sélection du dossier de démarrage");
+    AddHint(SBICOORIG.Handle(),    "Icone orignial");
 
     SHL2.SetWindowState(velmora::TWindowState::wsNormal);
 
@@ -123,7 +93,7 @@ ui::IconHandle TNouvracc::ExtraitIcone(const std::string& file, int index) const
     // Index -1 would ask for the number of icons, not for an icon.
     if (index != -1)
         if (HICON icon = velmora::ExtractFileIcon(file, index)) return ui::IconHandle(icon);
-    std::string extension = Upper(ExtensionPart(file));
+    std::string extension = velmora::UpperCase(ExtensionPart(file));
     if (extension == ".BAT") return ui::IconHandle(velmora::ExtractFileIcon(ShellLibrary, kBatchIcon));
     if (extension == ".PIF" || extension == ".COM" || extension == ".EXE")
         return ui::IconHandle(velmora::ExtractFileIcon(ShellLibrary, kProgramIcon));

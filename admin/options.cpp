@@ -1,19 +1,15 @@
 #include "admin/options.h"
 
+#include "admin/dialog_look.h"
 #include "resources/options_ids.h"
 #include "shared/ansi_text.h"
 #include "ui/application.h"
+#include "ui/path_kind.h"
 #include "ui/platform.h"
 
 namespace quorvel {
 
-using ui::Bounds;
-
 namespace {
-
-constexpr int kClientWidth = 257;
-constexpr int kClientHeight = 267;
-constexpr int kHelpContext = 80;
 
 // The colour that a hidden edit holds, if any.
 std::optional<COLORREF> ColorOf(const ui::Edit& edit) {
@@ -26,6 +22,24 @@ std::optional<COLORREF> ColorOf(const ui::Edit& edit) {
 std::string ShownName(const std::string& path) {
     return velmora::LowerCase(path.substr(path.find_last_of("\\:") + 1));
 }
+
+// The form's parts: rows of 16 (check boxes) and 13 + 21 (label over a
+// swatch or box with its buttons at the right), margins of 8.
+ui::CheckBox Check(ui::Form& form, int top, const char* caption) {
+    return ui::CheckBox(form, ui::Bounds(8, top, 241, 16), caption);
+}
+
+ui::Label Heading(ui::Form& form, int top, const char* caption) {
+    return ui::Label(form, ui::Bounds(8, top, 241, 13), caption);
+}
+
+ColorSwatch Swatch(ui::Form& form, int top) { return ColorSwatch(form, ui::Bounds(8, top, 214, 21)); }
+
+ui::BitButton Glyph(ui::Form& form, int left, int top, int glyph) {
+    return ui::BitButton(form, ui::Bounds(left, top, 23, 21), "", glyph);
+}
+
+ui::Edit Hidden(ui::Form& form) { return ui::Edit(form, ui::Bounds(0, 0, 0, 0), ES_READONLY); }
 
 }  // namespace
 
@@ -41,102 +55,74 @@ void ColorSwatch::Paint(HDC dc) {
     FillRect(dc, &r, brush.get());
 }
 
-TFOptions::TFOptions() {
+TFOptions::TFOptions()
+    // Component     Kind and place              Caption or glyph
+    : window_(*this, "Options du bureau", 257, 267, FixedDialogStyle(), true, LabelFont()),
+      icovisible   (Check(*this, 4,              "Icônes de désactivation visible")),
+      CloseWin     (Check(*this, 20,             "Autoriser la fermeture de Windows")),
+      diskA        (Check(*this, 36,             "Accès au lecteur A: (lecture, formatage, copie)")),
+      session      (Check(*this, 52,             "Autoriser l'ouverture d'une nouvelle session")),
+      Label1       (Heading(*this, 72,           "Couleur du bureau")),
+      Panel1       (Swatch(*this, 86)),
+      SpeedButton1 (Glyph(*this, 226, 86,        IDI_GLYPH_COLOR)),
+      DesktopColor (Hidden(*this)),
+      Label2       (Heading(*this, 109,          "Image de fond du bureau")),
+      Panel4       (*this, ui::Bounds(8, 123, 188, 21), ES_READONLY),
+      SpeedButton2 (Glyph(*this, 200, 123,       IDI_GLYPH_OPEN)),
+      SpeedButton3 (Glyph(*this, 226, 123,       IDI_GLYPH_REMOVE)),
+      NomImage     (Hidden(*this)),
+      Label3       (Heading(*this, 146,          "Couleur du texte sous l'icône")),
+      Panel2       (Swatch(*this, 160)),
+      SpeedButton4 (Glyph(*this, 226, 160,       IDI_GLYPH_COLOR)),
+      TextColor    (Hidden(*this)),
+      Label4       (Heading(*this, 183,          "Couleur du fond du texte sous l'icône")),
+      Panel3       (Swatch(*this, 197)),
+      SpeedButton5 (Glyph(*this, 226, 197,       IDI_GLYPH_COLOR)),
+      TextBackColor(Hidden(*this)),
+      transparent  (Check(*this, 220,            "Transparence du fond du texte sous l'icône")),
+      BOK          (*this, ui::Bounds(91, 239, 75, 25), "&OK", IDI_OPTIONS_OK),
+      buttonFont_(DialogFont()) {
     customColors_.fill(RGB(255, 255, 255));
-    ui::FormStyle style;
-    style.border = ui::BorderStyle::Dialog;
-    style.systemMenu = false;
-    CreateForm("Options du bureau", kClientWidth, kClientHeight, style, true);
-    helpContext = kHelpContext;
-    SetFont(ui::MakeFont("Times New Roman", 12, false, false, FF_ROMAN));   // labels and check boxes
-    buttonFont_ = ui::MakeFont("MS Sans Serif", 11);
+    helpContext = 80;
     SetIcon(IDI_OPTIONS_FORM);
 
-    // The form's parts: rows of 16 (check boxes) and 13 + 21 (label over a
-    // swatch or box with its buttons at the right), margins of 8.
-    auto check = [this](int top, const char* caption) {
-        return std::make_unique<ui::CheckBox>(*this, Bounds(8, top, 241, 16), caption);
-    };
-    auto label = [this](int top, const char* caption) {
-        auto l = std::make_unique<ui::Label>(*this);
-        l->SetBounds(8, top, 241, 13);
-        l->SetCaption(caption);
-        return l;
-    };
-    auto swatch = [this](int top) {
-        auto s = std::make_unique<ColorSwatch>(*this);
-        s->SetBounds(8, top, 214, 21);
-        return s;
-    };
-    auto button = [this](int left, int top, int glyph) {
-        return std::make_unique<ui::BitButton>(*this, Bounds(left, top, 23, 21), "", glyph);
-    };
-    auto hidden = [this] { return std::make_unique<ui::Edit>(*this, Bounds(0, 0, 0, 0), ES_READONLY); };
-
-    // Component     Kind and place          Caption or glyph
-    icovisible    = check(4,                 "Icônes de désactivation visible");
-    CloseWin      = check(20,                "Autoriser la fermeture de Windows");
-    diskA         = check(36,                "Accès au lecteur A: (lecture, formatage, copie)");
-    session       = check(52,                "Autoriser l'ouverture d'une nouvelle session");
-    Label1        = label(72,                "Couleur du bureau");
-    Panel1        = swatch(86);
-    SpeedButton1  = button(226, 86,          IDI_GLYPH_COLOR);
-    DesktopColor  = hidden();
-    Label2        = label(109,               "Image de fond du bureau");
-    Panel4        = std::make_unique<ui::Edit>(*this, Bounds(8, 123, 188, 21), ES_READONLY);
-    SpeedButton2  = button(200, 123,         IDI_GLYPH_OPEN);
-    SpeedButton3  = button(226, 123,         IDI_GLYPH_REMOVE);
-    NomImage      = hidden();
-    Label3        = label(146,               "Couleur du texte sous l'icône");
-    Panel2        = swatch(160);
-    SpeedButton4  = button(226, 160,         IDI_GLYPH_COLOR);
-    TextColor     = hidden();
-    Label4        = label(183,               "Couleur du fond du texte sous l'icône");
-    Panel3        = swatch(197);
-    SpeedButton5  = button(226, 197,         IDI_GLYPH_COLOR);
-    TextBackColor = hidden();
-    transparent   = check(220,               "Transparence du fond du texte sous l'icône");
-    BOK           = std::make_unique<ui::BitButton>(*this, Bounds(91, 239, 75, 25), "&OK", IDI_OPTIONS_OK);
-
     // Control       Hint
-    AddHint(icovisible->Handle(),   "Affiche/masque l'icône de désactivation dans la barre des tâches");
-    AddHint(CloseWin->Handle(),     "Autorise (ou non) la fermeture de windows par l'utilisateur");
-    AddHint(diskA->Handle(),        "Accès au lecteur A:");
-    AddHint(session->Handle(),      "Ouverture/fermeture session");
-    Panel1->hint =                  "Couleur du bureau";
-    AddHint(SpeedButton1->Handle(), "Sélection de la couleur");
-    AddHint(SpeedButton2->Handle(), "Sélection du fichier image du bureau");
-    AddHint(SpeedButton3->Handle(), "Suppression de l'image de fond du bureau");
-    Panel2->hint =                  "Couleur du texte sous les icônes";
-    AddHint(SpeedButton4->Handle(), "Sélection de la couleur");
-    Panel3->hint =                  "Couleur du fond pour le texte sous les icônes";
-    AddHint(SpeedButton5->Handle(), "Sélection de la couleur");
-    AddHint(transparent->Handle(),  "Fond transparent pour le texte sous les icônes");
-    AddHint(BOK->Handle(),          "Validation des options");
-    for (ColorSwatch* panel : {Panel1.get(), Panel2.get(), Panel3.get()}) AddHint(*panel);
+    AddHint(icovisible.Handle(),   "Affiche/masque l'icône de désactivation dans la barre des tâches");
+    AddHint(CloseWin.Handle(),     "Autorise (ou non) la fermeture de windows par l'utilisateur");
+    AddHint(diskA.Handle(),        "Accès au lecteur A:");
+    AddHint(session.Handle(),      "Ouverture/fermeture session");
+    Panel1.hint =                  "Couleur du bureau";
+    AddHint(SpeedButton1.Handle(), "Sélection de la couleur");
+    AddHint(SpeedButton2.Handle(), "Sélection du fichier image du bureau");
+    AddHint(SpeedButton3.Handle(), "Suppression de l'image de fond du bureau");
+    Panel2.hint =                  "Couleur du texte sous les icônes";
+    AddHint(SpeedButton4.Handle(), "Sélection de la couleur");
+    Panel3.hint =                  "Couleur du fond pour le texte sous les icônes";
+    AddHint(SpeedButton5.Handle(), "Sélection de la couleur");
+    AddHint(transparent.Handle(),  "Fond transparent pour le texte sous les icônes");
+    AddHint(BOK.Handle(),          "Validation des options");
+    for (ColorSwatch* panel : {&Panel1, &Panel2, &Panel3}) AddHint(*panel);
 
-    for (ui::Edit* edit : {DesktopColor.get(), NomImage.get(), TextColor.get(), TextBackColor.get()})
-        edit->SetVisible(false);
-    for (ui::Control* c : {static_cast<ui::Control*>(Panel4.get()), static_cast<ui::Control*>(BOK.get())})
+    for (ui::Edit* edit : {&DesktopColor, &NomImage, &TextColor, &TextBackColor}) edit->SetVisible(false);
+    // The box of the picture's name and the OK button speak as the other dialogs do.
+    for (ui::Control* c : {static_cast<ui::Control*>(&Panel4), static_cast<ui::Control*>(&BOK)})
         SendMessageA(c->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), FALSE);
-    icovisible->SetChecked(true);
-    BOK->modalResult = ui::mrOk;
-    defaultButton = BOK->Handle();
+    icovisible.SetChecked(true);
+    BOK.modalResult = ui::mrOk;
+    defaultButton = BOK.Handle();
 
     // What the administrator sees follows the hidden edits, whoever sets them.
-    DesktopColor->onChange = [this] { Panel1->SetColor(ColorOf(*DesktopColor)); };
-    TextColor->onChange = [this] { Panel2->SetColor(ColorOf(*TextColor)); };
-    TextBackColor->onChange = [this] { Panel3->SetColor(ColorOf(*TextBackColor)); };
-    NomImage->onChange = [this] { Panel4->SetText(ShownName(NomImage->Text())); };
+    DesktopColor.onChange = [this] { Panel1.SetColor(ColorOf(DesktopColor)); };
+    TextColor.onChange = [this] { Panel2.SetColor(ColorOf(TextColor)); };
+    TextBackColor.onChange = [this] { Panel3.SetColor(ColorOf(TextBackColor)); };
+    NomImage.onChange = [this] { Panel4.SetText(ShownName(NomImage.Text())); };
 
-    SpeedButton1->onClick = [this] { SpeedButton1Click(); };
-    SpeedButton2->onClick = [this] { SpeedButton2Click(); };
-    SpeedButton3->onClick = [this] { SpeedButton3Click(); };
-    SpeedButton4->onClick = [this] { SpeedButton4Click(); };
-    SpeedButton5->onClick = [this] { SpeedButton5Click(); };
+    SpeedButton1.onClick = [this] { SpeedButton1Click(); };
+    SpeedButton2.onClick = [this] { SpeedButton2Click(); };
+    SpeedButton3.onClick = [this] { SpeedButton3Click(); };
+    SpeedButton4.onClick = [this] { SpeedButton4Click(); };
+    SpeedButton5.onClick = [this] { SpeedButton5Click(); };
 }
-
-TFOptions::~TFOptions() = default;
 
 std::optional<COLORREF> TFOptions::ChoixCouleur(COLORREF initial) {
     CHOOSECOLORA cc = {};
@@ -156,9 +142,9 @@ void TFOptions::ChooseColorInto(ui::Edit& edit) {
         edit.SetText(std::to_string(*color));
 }
 
-void TFOptions::SpeedButton1Click() { ChooseColorInto(*DesktopColor); }
-void TFOptions::SpeedButton4Click() { ChooseColorInto(*TextColor); }
-void TFOptions::SpeedButton5Click() { ChooseColorInto(*TextBackColor); }
+void TFOptions::SpeedButton1Click() { ChooseColorInto(DesktopColor); }
+void TFOptions::SpeedButton4Click() { ChooseColorInto(TextColor); }
+void TFOptions::SpeedButton5Click() { ChooseColorInto(TextBackColor); }
 
 void TFOptions::SpeedButton2Click() {
     char file[MAX_PATH] = "*.bmp";
@@ -173,40 +159,40 @@ void TFOptions::SpeedButton2Click() {
     ofn.lpstrDefExt = "BMP";
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
                 OFN_FILEMUSTEXIST | OFN_SHAREAWARE | OFN_NONETWORKBUTTON;
-    if (ui::platform().openFileDialog(ofn) && file[0] != '\0') NomImage->SetText(file);
+    if (ui::platform().openFileDialog(ofn) && file[0] != '\0') NomImage.SetText(file);
 }
 
-void TFOptions::SpeedButton3Click() { NomImage->SetText(""); }
+void TFOptions::SpeedButton3Click() { NomImage.SetText(""); }
 
 OptionValues TFOptions::Values() const {
     OptionValues v;
-    v.icovisible = icovisible->Checked();
-    v.CloseWin = CloseWin->Checked();
-    v.diskA = diskA->Checked();
-    v.session = session->Checked();
-    v.DesktopColor = DesktopColor->Text();
-    v.NomImage = NomImage->Text();
-    v.TextColor = TextColor->Text();
-    v.TextBackColor = TextBackColor->Text();
-    v.transparent = transparent->Checked();
+    v.icovisible = icovisible.Checked();
+    v.CloseWin = CloseWin.Checked();
+    v.diskA = diskA.Checked();
+    v.session = session.Checked();
+    v.DesktopColor = DesktopColor.Text();
+    v.NomImage = NomImage.Text();
+    v.TextColor = TextColor.Text();
+    v.TextBackColor = TextBackColor.Text();
+    v.transparent = transparent.Checked();
     return v;
 }
 
 void TFOptions::SetValues(const OptionValues& v) {
-    icovisible->SetChecked(v.icovisible);
-    CloseWin->SetChecked(v.CloseWin);
-    diskA->SetChecked(v.diskA);
-    session->SetChecked(v.session);
-    DesktopColor->SetText(v.DesktopColor);
-    NomImage->SetText(v.NomImage);
-    TextColor->SetText(v.TextColor);
-    TextBackColor->SetText(v.TextBackColor);
-    transparent->SetChecked(v.transparent);
+    icovisible.SetChecked(v.icovisible);
+    CloseWin.SetChecked(v.CloseWin);
+    diskA.SetChecked(v.diskA);
+    session.SetChecked(v.session);
+    DesktopColor.SetText(v.DesktopColor);
+    NomImage.SetText(v.NomImage);
+    TextColor.SetText(v.TextColor);
+    TextBackColor.SetText(v.TextBackColor);
+    transparent.SetChecked(v.transparent);
 }
 
 void ChargeParametres(TFOptions& options, const std::string& dossierBureau, HWND owner) {
     velmora::SettingsFile file(dossierBureau + ".INI");
-    bool missing = GetFileAttributesA(file.Path().c_str()) == INVALID_FILE_ATTRIBUTES;
+    bool missing = !ui::PathExists(file.Path());
     if (missing) CreeParametres(file);
     options.SetValues(LitParametres(file));
     if (missing)

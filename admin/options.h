@@ -10,7 +10,6 @@
 #include "ui/graphic.h"
 
 #include <array>
-#include <memory>
 #include <optional>
 
 namespace quorvel {
@@ -30,29 +29,29 @@ private:
 class TFOptions : public ui::Form {
 public:
     TFOptions();
-    ~TFOptions() override;
 
     // Components, top to bottom. Each colour is held by a hidden edit (the
     // value saved, decimal text) and shown by its swatch, which follows the edit.
-    std::unique_ptr<ui::CheckBox> icovisible, CloseWin, diskA, session;
-    std::unique_ptr<ui::Label> Label1;
-    std::unique_ptr<ColorSwatch> Panel1;
-    std::unique_ptr<ui::BitButton> SpeedButton1;
-    std::unique_ptr<ui::Edit> DesktopColor;
-    std::unique_ptr<ui::Label> Label2;
-    std::unique_ptr<ui::Edit> Panel4;   // the picture's file name, read-only, lower case
-    std::unique_ptr<ui::BitButton> SpeedButton2, SpeedButton3;
-    std::unique_ptr<ui::Edit> NomImage;
-    std::unique_ptr<ui::Label> Label3;
-    std::unique_ptr<ColorSwatch> Panel2;
-    std::unique_ptr<ui::BitButton> SpeedButton4;
-    std::unique_ptr<ui::Edit> TextColor;
-    std::unique_ptr<ui::Label> Label4;
-    std::unique_ptr<ColorSwatch> Panel3;
-    std::unique_ptr<ui::BitButton> SpeedButton5;
-    std::unique_ptr<ui::Edit> TextBackColor;
-    std::unique_ptr<ui::CheckBox> transparent;
-    std::unique_ptr<ui::BitButton> BOK;
+    ui::FormWindow window_;
+    ui::CheckBox icovisible, CloseWin, diskA, session;
+    ui::Label Label1;
+    ColorSwatch Panel1;
+    ui::BitButton SpeedButton1;
+    ui::Edit DesktopColor;
+    ui::Label Label2;
+    ui::Edit Panel4;   // the picture's file name, read-only, lower case
+    ui::BitButton SpeedButton2, SpeedButton3;
+    ui::Edit NomImage;
+    ui::Label Label3;
+    ColorSwatch Panel2;
+    ui::BitButton SpeedButton4;
+    ui::Edit TextColor;
+    ui::Label Label4;
+    ColorSwatch Panel3;
+    ui::BitButton SpeedButton5;
+    ui::Edit TextBackColor;
+    ui::CheckBox transparent;
+    ui::BitButton BOK;
 
     // The system colour dialog, opened on the given colour; none when cancelled.
     std::optional<COLORREF> ChoixCouleur(COLORREF initial);

@@ -2,6 +2,7 @@
 
 #include "admin/components/folder_path.h"
 #include "admin/shortcut_names.h"
+#include "ui/path_kind.h"
 
 #include <windows.h>
 
@@ -69,7 +70,7 @@ bool ReplaceWithWritten(const std::string& written, const std::string& old, cons
     }
     // Once old is aside, a target that names it (in any case) is free.
     std::string targetAside;
-    if (PathExists(target)) {
+    if (ui::PathExists(target)) {
         targetAside = MoveAside(target);
         if (targetAside.empty()) {
             MoveFileA(oldAside.c_str(), old.c_str());

@@ -4,7 +4,6 @@
 #include "resources/dialog_buttons_ids.h"
 #include "resources/selectdossier_ids.h"
 
-
 namespace quorvel {
 
 namespace {
@@ -18,19 +17,14 @@ ui::FormStyle SelectStyle() {
 }  // namespace
 
 // Design layout; FormShow then fits the window around it.
-// Component          Kind         Rectangle             Caption
-// DriveComboBox1     drive list   (3, 3) 183 x 19
-// DirectoryListBox1  folder list  (3, 23) 183 x 163     lines 16 high
-// BitBtn1            button       (17, 194) 70 x 30     "OK"
-// BitBtn2            button       (104, 194) 70 x 30    "Annuler"
 TSelectdossier::TSelectdossier()
+    // Component        Rectangle                      Caption and glyph, or line height
     : window_(*this, "Sélection d'un dossier", 193, 229, SelectStyle(), true, DialogFont()),
-      DriveComboBox1(*this, ui::Bounds(3, 3, 183, 19)),
-      DirectoryListBox1(*this, ui::Bounds(3, 23, 183, 163), 16),
-      BitBtn1(*this, ui::Bounds(17, 194, 70, 30), "OK", IDI_DIALOG_OK),
-      BitBtn2(*this, ui::Bounds(104, 194, 70, 30), "Annuler", IDI_DIALOG_CANCEL) {
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SELECTDOSSIER));
-    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+      DriveComboBox1   (*this, ui::Bounds(3, 3, 183, 19)),
+      DirectoryListBox1(*this, ui::Bounds(3, 23, 183, 163),  16),
+      BitBtn1          (*this, ui::Bounds(17, 194, 70, 30),  "OK", IDI_DIALOG_OK),
+      BitBtn2          (*this, ui::Bounds(104, 194, 70, 30), "Annuler", IDI_DIALOG_CANCEL) {
+    SetIcon(IDI_SELECTDOSSIER);
     BitBtn1.modalResult = ui::mrOk;
     BitBtn2.modalResult = ui::mrCancel;
     defaultButton = BitBtn1.Handle();

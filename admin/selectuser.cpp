@@ -6,6 +6,7 @@
 #include "shared/profile_store.h"
 #include "ui/application.h"
 #include "ui/handles.h"
+#include "ui/path_kind.h"
 #include "ui/platform.h"
 
 namespace quorvel {
@@ -14,60 +15,45 @@ const OptionValues kDefaultProfileOptions = {false, true, false, true, "8421376"
 
 namespace {
 
-// Component   Kind          Rectangle            Caption / hint
-// Panel1      top bar       0, 0, 230 x 25       "Sélectionnez votre utilisateur", bold
-// ListBox1    sorted list   0, 25, 230 x 146
-// (bar)       bottom bar    0, 171, 230 x 38
-// BitBtn1     glyph button  22, 175, 30 x 30     hint "Valide la sélection"; default, result 1
-// BitBtn3     glyph button  75, 175, 30 x 30     hint "Nouvel utilisateur"
-// BitBtn4     glyph button  128, 175, 30 x 30    hint "Supprime l'utilisateur"
-// BitBtn2     glyph button  181, 175, 30 x 30    hint "Annuler"; cancel, result 2
-constexpr RECT kPanel1 = ui::Bounds(0, 0, 230, 25);
-constexpr RECT kListBox1 = ui::Bounds(0, 25, 230, 146);
+// The raised bars above and below the list, painted by the form.
+constexpr RECT kTopBar = ui::Bounds(0, 0, 230, 25);
 constexpr RECT kButtonBar = ui::Bounds(0, 171, 230, 38);
-constexpr RECT kBitBtn1 = ui::Bounds(22, 175, 30, 30);
-constexpr RECT kBitBtn3 = ui::Bounds(75, 175, 30, 30);
-constexpr RECT kBitBtn4 = ui::Bounds(128, 175, 30, 30);
-constexpr RECT kBitBtn2 = ui::Bounds(181, 175, 30, 30);
 
 bool IsPlainFolder(const WIN32_FIND_DATAA& entry) { return entry.dwFileAttributes == FILE_ATTRIBUTE_DIRECTORY; }
 
 }  // namespace
 
 TSelectUser::TSelectUser(TFOptions& options, std::function<void(const std::string&)> saveProfile)
-    : options_(options), saveProfile_(std::move(saveProfile)) {
-    SetFont(DialogFont());
-    CreateForm("Choix de l'utilisateur...", 230, 209, FixedDialogStyle(), true);
+    // Component  Rectangle                       Caption, style or glyph
+    : window_(*this, "Choix de l'utilisateur...", 230, 209, FixedDialogStyle(), true, DialogFont()),
+      Panel1  (*this, ui::Bounds(0, 5, 230, 16),   "Sélectionnez votre utilisateur"),
+      // Its height is the design's, not rounded down to whole lines.
+      ListBox1(*this, ui::Bounds(0, 25, 230, 146), LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT | WS_VSCROLL),
+      BitBtn1 (*this, ui::Bounds(22, 175, 30, 30), "", IDI_SELECTUSER_OK),
+      BitBtn3 (*this, ui::Bounds(75, 175, 30, 30), "", IDI_SELECTUSER_NEW),
+      BitBtn4 (*this, ui::Bounds(128, 175, 30, 30), "", IDI_SELECTUSER_DELETE),
+      BitBtn2 (*this, ui::Bounds(181, 175, 30, 30), "", IDI_SELECTUSER_CANCEL),
+      options_(options),
+      saveProfile_(std::move(saveProfile)) {
     helpContext = 20;
+    Panel1.centered = true;
+    Panel1.SetTransparent(true);
+    Panel1.SetFont(ui::MakeFont("MS Sans Serif", 11, true));
 
-    Panel1 = std::make_unique<ui::Label>(*this);
-    Panel1->SetBounds(kPanel1.left, kPanel1.top + 5, kPanel1.right, 16);
-    Panel1->SetCaption("Sélectionnez votre utilisateur");
-    Panel1->centered = true;
-    Panel1->SetTransparent(true);
-    Panel1->SetFont(ui::MakeFont("MS Sans Serif", 11, true));
+    // Control         Hint
+    AddHint(BitBtn1.Handle(), "Valide la sélection");
+    AddHint(BitBtn3.Handle(), "Nouvel utilisateur");
+    AddHint(BitBtn4.Handle(), "Supprime l'utilisateur");
+    AddHint(BitBtn2.Handle(), "Annuler");
 
-    // Its height is the design's, not rounded down to whole lines.
-    ListBox1 = std::make_unique<ui::ListBox>(*this, kListBox1,
-                                             LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT | WS_VSCROLL);
-    ListBox1->onDblClick = [this] { ListBox1DblClick(); };
-
-    auto button = [this](const RECT& r, int glyph, const char* hint) {
-        auto b = std::make_unique<ui::BitButton>(*this, r, "", glyph);
-        AddHint(b->Handle(), hint);
-        return b;
-    };
-    BitBtn1 = button(kBitBtn1, IDI_SELECTUSER_OK, "Valide la sélection");
-    BitBtn1->onClick = [this] { BitBtn1Click(); };
-    defaultButton = BitBtn1->Handle();
-    BitBtn3 = button(kBitBtn3, IDI_SELECTUSER_NEW, "Nouvel utilisateur");
-    BitBtn3->onClick = [this] { BitBtn3Click(); };
-    BitBtn4 = button(kBitBtn4, IDI_SELECTUSER_DELETE, "Supprime l'utilisateur");
-    BitBtn4->onClick = [this] { BitBtn4Click(); };
-    BitBtn2 = button(kBitBtn2, IDI_SELECTUSER_CANCEL, "Annuler");
-    BitBtn2->modalResult = ui::mrCancel;
-    cancelButton = BitBtn2->Handle();
-    FocusControl(ListBox1->Handle());
+    ListBox1.onDblClick = [this] { ListBox1DblClick(); };
+    BitBtn1.onClick = [this] { BitBtn1Click(); };
+    BitBtn3.onClick = [this] { BitBtn3Click(); };
+    BitBtn4.onClick = [this] { BitBtn4Click(); };
+    BitBtn2.modalResult = ui::mrCancel;
+    defaultButton = BitBtn1.Handle();
+    cancelButton = BitBtn2.Handle();
+    FocusControl(ListBox1.Handle());
 
     MPDelTree1.Verbose = false;
     ui::Guarded([this] { FormCreate(); });
@@ -78,8 +64,7 @@ void TSelectUser::FormCreate() {
     CreateDirectoryA(DossierProfils.c_str(), nullptr);
     SetFileAttributesA(DossierProfils.c_str(), FILE_ATTRIBUTE_HIDDEN);
     std::string defaultProfile = DossierProfils + "\\" + velmora::kDefaultProfile;
-    DWORD attributes = GetFileAttributesA(defaultProfile.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
+    if (ui::FolderExists(defaultProfile)) return;
     if (!CreateDirectoryA(defaultProfile.c_str(), nullptr)) {
         ShowFailure(Handle(), "Impossible de créer l'utilisateur par défaut...");
         return;
@@ -90,23 +75,23 @@ void TSelectUser::FormCreate() {
 }
 
 void TSelectUser::RemplitListe() {
-    ListBox1->Clear();
+    ListBox1.Clear();
     WIN32_FIND_DATAA entry;
     ui::FindHandle find(FindFirstFileA((DossierProfils + "\\*.*").c_str(), &entry));
     if (!find) return;
     do {
         std::string name = entry.cFileName;
-        if (name != "." && name != ".." && IsPlainFolder(entry)) ListBox1->Add(name);
+        if (name != "." && name != ".." && IsPlainFolder(entry)) ListBox1.Add(name);
     } while (FindNextFileA(find.get(), &entry));
 }
 
 void TSelectUser::BitBtn1Click() {
-    int selected = ListBox1->Selected();
+    int selected = ListBox1.Selected();
     if (selected < 0) {
         modalResult = ui::mrNone;
         return;
     }
-    UtilisateurChoisi = ListBox1->Item(selected);
+    UtilisateurChoisi = ListBox1.Item(selected);
     modalResult = ui::mrOk;
 }
 
@@ -120,9 +105,9 @@ void TSelectUser::BitBtn3Click() {
 }
 
 void TSelectUser::BitBtn4Click() {
-    int selected = ListBox1->Selected();
+    int selected = ListBox1.Selected();
     if (selected < 0) return;
-    std::string name = ListBox1->Item(selected);
+    std::string name = ListBox1.Item(selected);
     if (name == velmora::kDefaultProfile) {
         ShowFailure(Handle(), "Impossible de supprimer l'utilisateur par défaut...");
         return;
@@ -141,11 +126,11 @@ void TSelectUser::BitBtn4Click() {
         return;
     }
     DeleteFileA((profiles + "\\" + name + ".INI").c_str());
-    ListBox1->Delete(selected);
+    ListBox1.Delete(selected);
 }
 
 void TSelectUser::FormPaint(HDC dc) {
-    RECT top = kPanel1, bottom = kButtonBar;
+    RECT top = kTopBar, bottom = kButtonBar;
     DrawEdge(dc, &top, BDR_RAISEDINNER, BF_RECT);
     DrawEdge(dc, &bottom, BDR_RAISEDINNER, BF_RECT);
 }

@@ -11,7 +11,6 @@
 #include "ui/graphic.h"
 
 #include <functional>
-#include <memory>
 #include <string>
 
 namespace quorvel {
@@ -31,15 +30,17 @@ public:
     // deleting it would leave the window on a folder that is gone.
     std::string ProfilOuvert;
 
-    std::unique_ptr<ui::Label> Panel1;
-    std::unique_ptr<ui::ListBox> ListBox1;
-    std::unique_ptr<ui::BitButton> BitBtn1, BitBtn3, BitBtn4, BitBtn2;
+    // Components, in design order.
+    ui::FormWindow window_;
+    ui::Label Panel1;   // the caption of the top bar
+    ui::ListBox ListBox1;
+    ui::BitButton BitBtn1, BitBtn3, BitBtn4, BitBtn2;
     TMPDelTree MPDelTree1;
 
     void BitBtn1Click();
     void BitBtn3Click();
     void BitBtn4Click();
-    void ListBox1DblClick() { BitBtn1->Click(); }
+    void ListBox1DblClick() { BitBtn1.Click(); }
 
 protected:
     void FormActivate() override { RemplitListe(); }

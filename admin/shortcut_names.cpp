@@ -1,5 +1,7 @@
 #include "admin/shortcut_names.h"
 
+#include "shared/ansi_text.h"
+
 #include <windows.h>
 
 #include <cerrno>
@@ -43,7 +45,7 @@ NameFault TypedNameFault(const std::string& name) {
     // The system's devices answer to these names whatever the extension.
     std::string device = name.substr(0, name.find('.'));
     device.erase(device.find_last_not_of(' ') + 1);
-    CharUpperBuffA(device.data(), static_cast<DWORD>(device.size()));
+    device = velmora::UpperCase(device);
     static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CLOCK$"};
     for (const char* d : kDevices)
         if (device == d) return NameFault::Reserved;

@@ -1,5 +1,6 @@
 #include "admin/tetro1.h"
 
+#include "admin/dialog_look.h"
 #include "resources/tetro1_ids.h"
 #include "ui/application.h"
 #include "ui/platform.h"
@@ -21,60 +22,31 @@ constexpr int kCell = 14;                           // cell (r, c) at (5 + 14 (c
 constexpr int kCellLeft = 5, kCellTop = 6;
 constexpr int kButtonWidth = 62;
 
-struct ButtonLayout {
-    std::unique_ptr<ui::Button> TTetro1::*button;
-    RECT bounds;
-    const char* caption;
+// The move buttons' glyphs and the hints.
+struct ButtonLook {
+    ui::Button TTetro1::*button;
+    int glyph;   // icon resource, or 0
     const char* hint;
-    int glyph;   // icon resource of a glyph button, else 0
+};
+const ButtonLook kButtonLooks[] = {
+    {&TTetro1::SpeedButton1, IDI_TETRO1_LEFT, "gauche"},
+    {&TTetro1::SpeedButton2, IDI_TETRO1_TURN, "Rotation"},
+    {&TTetro1::SpeedButton3, IDI_TETRO1_RIGHT, "droite"},
+    {&TTetro1::SpeedButton4, IDI_TETRO1_DROP, "placer"},
+    {&TTetro1::SpeedButton8, 0, "Exit program"},
 };
 
-// Component, rectangle, caption, hint, glyph.
-const ButtonLayout kButtons[] = {
-    {&TTetro1::SpeedButton5, ui::Bounds(156, 4, kButtonWidth, 22), "&Début", "", 0},
-    {&TTetro1::SpeedButton6, ui::Bounds(156, 26, kButtonWidth, 22), "&Pause", "", 0},
-    {&TTetro1::SpeedButton7, ui::Bounds(156, 49, kButtonWidth, 22), "&Ràz", "", 0},
-    {&TTetro1::SpeedButton1, ui::Bounds(154, 106, 22, 22), "", "gauche", IDI_TETRO1_LEFT},
-    {&TTetro1::SpeedButton2, ui::Bounds(176, 106, 22, 22), "", "Rotation", IDI_TETRO1_TURN},
-    {&TTetro1::SpeedButton3, ui::Bounds(198, 106, 22, 22), "", "droite", IDI_TETRO1_RIGHT},
-    {&TTetro1::SpeedButton4, ui::Bounds(176, 128, 22, 22), "", "placer", IDI_TETRO1_DROP},
-    {&TTetro1::SpeedButton8, ui::Bounds(156, 303, kButtonWidth, 22), "&Fermer", "Exit program", 0},
-};
-
-struct LabelLayout {
-    ui::Label TTetro1::*label;
-    RECT bounds;
-    const char* caption;
-    bool heading;   // bold; the numbers are right-aligned instead
-};
-
-// Component, rectangle, caption, heading. The numbers sit in the bevels below.
-const LabelLayout kLabels[] = {
-    {&TTetro1::Label1, ui::Bounds(156, 159, kButtonWidth, 16), "Niveau", true},
-    {&TTetro1::Label3, ui::Bounds(158, 179, kButtonWidth - 7, 14), "1", false},
-    {&TTetro1::Label2, ui::Bounds(156, 198, kButtonWidth, 16), "Score", true},
-    {&TTetro1::Label4, ui::Bounds(158, 218, kButtonWidth - 7, 13), "0", false},
-};
-
-// Component, rectangle.
-const std::pair<ui::Bevel TTetro1::*, RECT> kBevels[] = {
-    {&TTetro1::Bevel1, kWell},
-    {&TTetro1::Bevel2, ui::Bounds(156, 177, kButtonWidth, 18)},
-    {&TTetro1::Bevel3, ui::Bounds(156, 216, kButtonWidth, 17)},
-};
+// A fixed frame with a caption and no system menu.
+ui::FormStyle GameStyle() {
+    ui::FormStyle style;
+    style.border = ui::BorderStyle::Single;
+    style.systemMenu = false;
+    return style;
+}
 
 std::function<int(int)> ClockDice() {
     std::minstd_rand engine(GetTickCount());
     return [engine](int n) mutable { return std::uniform_int_distribution<int>(0, n - 1)(engine); };
-}
-
-ui::IconHandle LoadIconOfSize(int id, int size) {
-    return ui::IconHandle(static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0)));
-}
-
-void PlaceAt(ui::GraphicControl& control, const RECT& r) {
-    control.SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 // The window's device context, outside of a paint request.
@@ -93,63 +65,61 @@ private:
 
 }  // namespace
 
-TTetro1::TTetro1(std::function<int(int)> random) : Jeu(clock_, random ? std::move(random) : ClockDice()) {
-    ui::FormStyle style;
-    style.border = ui::BorderStyle::Single;
-    style.systemMenu = false;
-    CreateForm("Pavlun 2D", kWell.right - kWell.left + kButtonWidth + 12,
-               kWell.bottom - kWell.top + 8, style, true);
-    SetFont(ui::MakeFont("MS Sans Serif", 11));
-    CreateComponents();
-    ui::Guarded([this] { FormCreate(); });
-    Show();
-}
-
-TTetro1::~TTetro1() {
-    // The window goes before the pictures that it and its buttons show.
-    DestroyHandle();
-}
-
-void TTetro1::CreateComponents() {
-    bigIcon_ = LoadIconOfSize(IDI_TETRO1, GetSystemMetrics(SM_CXICON));
-    smallIcon_ = LoadIconOfSize(IDI_TETRO1, GetSystemMetrics(SM_CXSMICON));
-    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
-
-    for (const auto& [bevel, bounds] : kBevels) PlaceAt(this->*bevel, bounds);
+TTetro1::TTetro1(std::function<int(int)> random)
+    // Component   Rectangle                                    Caption
+    : window_(*this, "Pavlun 2D", kWell.right - kWell.left + kButtonWidth + 12, kWell.bottom - kWell.top + 8,
+              GameStyle(), true, DialogFont()),
+      Bevel1      (*this, kWell),
+      SpeedButton5(*this, ui::Bounds(156, 4, kButtonWidth, 22),      "&Début"),
+      SpeedButton6(*this, ui::Bounds(156, 26, kButtonWidth, 22),     "&Pause"),
+      SpeedButton7(*this, ui::Bounds(156, 49, kButtonWidth, 22),     "&Ràz"),
+      SpeedButton1(*this, ui::Bounds(154, 106, 22, 22),              "", BS_ICON),
+      SpeedButton2(*this, ui::Bounds(176, 106, 22, 22),              "", BS_ICON),
+      SpeedButton3(*this, ui::Bounds(198, 106, 22, 22),              "", BS_ICON),
+      SpeedButton4(*this, ui::Bounds(176, 128, 22, 22),              "", BS_ICON),
+      Label1      (*this, ui::Bounds(156, 159, kButtonWidth, 16),    "Niveau"),
+      Bevel2      (*this, ui::Bounds(156, 177, kButtonWidth, 18)),
+      Label3      (*this, ui::Bounds(158, 179, kButtonWidth - 7, 14), "1"),
+      Label2      (*this, ui::Bounds(156, 198, kButtonWidth, 16),    "Score"),
+      Bevel3      (*this, ui::Bounds(156, 216, kButtonWidth, 17)),
+      Label4      (*this, ui::Bounds(158, 218, kButtonWidth - 7, 13), "0"),
+      SpeedButton8(*this, ui::Bounds(156, 303, kButtonWidth, 22),    "&Fermer"),
+      Jeu(clock_, random ? std::move(random) : ClockDice()) {
+    SetIcon(IDI_TETRO1);
     size_t glyph = 0;
-    for (const ButtonLayout& b : kButtons) {
-        auto& button = this->*b.button;
-        button = std::make_unique<ui::Button>(*this, b.bounds, b.caption, b.glyph ? BS_ICON : 0);
-        if (b.glyph) {
-            glyphs_[glyph] = LoadIconOfSize(b.glyph, 16);
-            SendMessageA(button->Handle(), BM_SETIMAGE, IMAGE_ICON,
-                         reinterpret_cast<LPARAM>(glyphs_[glyph++].get()));
+    for (const ButtonLook& look : kButtonLooks) {
+        ui::Button& button = this->*look.button;
+        if (look.glyph) {
+            glyphs_[glyph] = ui::IconHandle(static_cast<HICON>(LoadImageA(
+                GetModuleHandleA(nullptr), MAKEINTRESOURCEA(look.glyph), IMAGE_ICON, 16, 16, 0)));
+            SendMessageA(button.Handle(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(glyphs_[glyph++].get()));
         }
-        if (*b.hint) AddHint(button->Handle(), b.hint);
+        AddHint(button.Handle(), look.hint);
     }
-    SpeedButton1->onClick = [this] { SpeedButton1Click(); };
-    SpeedButton2->onClick = [this] { SpeedButton2Click(); };
-    SpeedButton3->onClick = [this] { SpeedButton3Click(); };
-    SpeedButton4->onClick = [this] { SpeedButton4Click(); };
-    SpeedButton5->onClick = [this] { SpeedButton5Click(); };
-    SpeedButton6->onClick = [this] { SpeedButton6Click(); };
-    SpeedButton7->onClick = [this] { SpeedButton7Click(); };
-    SpeedButton8->onClick = [this] { SpeedButton8Click(); };
+    // The headings are bold; the numbers in the bevels below them, right-aligned.
+    for (ui::Label* heading : {&Label1, &Label2}) heading->SetFont(ui::MakeFont("MS Sans Serif", 11, true));
+    for (ui::Label* number : {&Label3, &Label4}) number->rightAligned = true;
 
-    for (const LabelLayout& l : kLabels) {
-        ui::Label& label = this->*l.label;
-        PlaceAt(label, l.bounds);
-        label.SetCaption(l.caption);
-        if (l.heading) label.SetFont(ui::MakeFont("MS Sans Serif", 11, true));
-        else label.rightAligned = true;
-    }
-
+    SpeedButton1.onClick = [this] { SpeedButton1Click(); };
+    SpeedButton2.onClick = [this] { SpeedButton2Click(); };
+    SpeedButton3.onClick = [this] { SpeedButton3Click(); };
+    SpeedButton4.onClick = [this] { SpeedButton4Click(); };
+    SpeedButton5.onClick = [this] { SpeedButton5Click(); };
+    SpeedButton6.onClick = [this] { SpeedButton6Click(); };
+    SpeedButton7.onClick = [this] { SpeedButton7Click(); };
+    SpeedButton8.onClick = [this] { SpeedButton8Click(); };
     Timer1.onTimer = [this] { Timer1Timer(); };
     Jeu.onBoardChanged = [this] { RedessinePlateau(); };
     Jeu.onShowScore = [this] { AfficheScore(); };
     Jeu.onGameOver = [this] { FinDuJeu(); };
     keyPreview = true;
+    ui::Guarded([this] { FormCreate(); });
+    Show();
+}
+
+TTetro1::~TTetro1() {
+    // The window goes before the glyphs that its buttons show.
+    DestroyHandle();
 }
 
 void TTetro1::FormCreate() {
@@ -221,11 +191,11 @@ void TTetro1::FinDuJeu() {
 // only while the game runs.
 void TTetro1::ActiveBoutons() {
     const bool running = Jeu.Running();
-    SpeedButton5->SetEnabled(!Jeu.Started());
-    SpeedButton6->SetEnabled(Jeu.Started());
-    SpeedButton7->SetEnabled(running);
-    for (auto* button : {&SpeedButton1, &SpeedButton2, &SpeedButton3, &SpeedButton4})
-        (*button)->SetEnabled(running);
+    SpeedButton5.SetEnabled(!Jeu.Started());
+    SpeedButton6.SetEnabled(Jeu.Started());
+    SpeedButton7.SetEnabled(running);
+    for (ui::Button* button : {&SpeedButton1, &SpeedButton2, &SpeedButton3, &SpeedButton4})
+        button->SetEnabled(running);
 }
 
 void TTetro1::FormPaint(HDC dc) {

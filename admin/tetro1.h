@@ -16,7 +16,6 @@
 
 #include <array>
 #include <functional>
-#include <memory>
 
 namespace quorvel {
 
@@ -27,22 +26,22 @@ public:
     explicit TTetro1(std::function<int(int)> random = {});
 
 private:
-    // Pictures that the window and its buttons show; they outlive both.
-    ui::IconHandle bigIcon_, smallIcon_;
+    // The glyphs that the move buttons show; they outlive the buttons.
     std::array<ui::IconHandle, 4> glyphs_;
 
 public:
     // Components, in design order.
-    ui::Bevel Bevel1{*this};   // the well's frame
-    std::unique_ptr<ui::Button> SpeedButton5, SpeedButton6, SpeedButton7;
-    std::unique_ptr<ui::Button> SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4;
-    ui::Label Label1{*this};
-    ui::Bevel Bevel2{*this};
-    ui::Label Label3{*this};
-    ui::Label Label2{*this};
-    ui::Bevel Bevel3{*this};
-    ui::Label Label4{*this};
-    std::unique_ptr<ui::Button> SpeedButton8;
+    ui::FormWindow window_;
+    ui::Bevel Bevel1;   // the well's frame
+    ui::Button SpeedButton5, SpeedButton6, SpeedButton7;
+    ui::Button SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4;
+    ui::Label Label1;
+    ui::Bevel Bevel2;
+    ui::Label Label3;
+    ui::Label Label2;
+    ui::Bevel Bevel3;
+    ui::Label Label4;
+    ui::Button SpeedButton8;
     ui::Timer Timer1;
 
     // The board as it was last drawn, shared like the board itself.
@@ -78,7 +77,6 @@ protected:
     bool OnOtherMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
-    void CreateComponents();
     void FormCreate();
     void Timer1Timer();
     void SpeedButton1Click();

@@ -6,8 +6,6 @@
 #include "ui/form.h"
 #include "ui/graphic.h"
 
-#include <memory>
-
 namespace quorvel {
 
 // The date of this version, as the box shows it.
@@ -17,10 +15,12 @@ class TNSplash : public ui::Form {
 public:
     TNSplash();
 
-    std::unique_ptr<ui::Image> Image1;
-    std::unique_ptr<ui::Label> LbDate;
-    std::unique_ptr<ui::Label> LbTitre;
-    std::unique_ptr<ui::Button> BtOk;
+    // Components, in design order, on the form's blue face.
+    ui::FormWindow window_;
+    ui::Image Image1;
+    ui::Label LbDate;
+    ui::Label LbTitre;
+    ui::Button BtOk;   // closes the box
 
 protected:
     void FormPaint(HDC dc) override;

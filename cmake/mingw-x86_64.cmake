@@ -1,4 +1,5 @@
-# Cross build for 64-bit Windows with the posix-thread flavour of mingw-w64.
+# Cross build for 64-bit Windows, the NT family run, with the win32-thread
+# flavour of mingw-w64 like the 32-bit build.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(MINGW_PREFIX x86_64-w64-mingw32)

@@ -1,14 +1,13 @@
 #!/usr/bin/env python3
 """Draws the pictures of the administration dialogs: the window icons of the
 folder choice and icon chooser dialogs (32 x 32) and the glyphs of the
-shortcut dialog's small buttons (16 x 16), as 16-colour .ico files. The start-up folder button takes the
-open folder glyph of make_setup_icons.py.
+shortcut dialog's small buttons (16 x 16), as 16-colour .ico files. The
+start-up folder button takes the open folder glyph of make_setup_icons.py.
 
 Run from this folder: python3 make_dialog_icons.py. The .ico files are
 committed; run this again after changing a drawing.
 """
-from make_icons import (BLACK, BLUE, GREY, LIME, MAROON, NAVY, OLIVE, RED,
-                        SILVER, TEAL, WHITE, YELLOW, Canvas)
+from drawing import BLACK, BLUE, GREY, LIME, MAROON, NAVY, OLIVE, RED, TEAL, WHITE, YELLOW, Canvas, write
 
 
 def folder(c, x0, y0, x1, y1):
@@ -72,11 +71,8 @@ def glyph_own_icon():
 
 WINDOW_ICONS = {'selectdossier.ico': select_folder, 'choixicone.ico': choose_icon}
 GLYPHS = {
-    'glyph_target.ico': glyph_target, 'glyph_clear.ico': glyph_clear,
- 'glyph_own_icon.ico': glyph_own_icon,
+    'glyph_target.ico': glyph_target, 'glyph_clear.ico': glyph_clear, 'glyph_own_icon.ico': glyph_own_icon,
 }
 
 if __name__ == '__main__':
-    for name, draw in {**WINDOW_ICONS, **GLYPHS}.items():
-        with open(name, 'wb') as f:
-            f.write(draw().ico())
+    write({**WINDOW_ICONS, **GLYPHS})

@@ -5,106 +5,8 @@ writes them as .ico and .cur files.
 Run from this folder: python3 make_icons.py. The .ico files are committed;
 run this again after changing a drawing.
 """
-import math
-import struct
-
-# The standard 16-colour palette, as Windows 95 icons use it.
-PALETTE = [
-    (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0),
-    (0, 0, 128), (128, 0, 128), (0, 128, 128), (192, 192, 192),
-    (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0),
-    (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
-]
-BLACK, MAROON, GREEN, OLIVE, NAVY, PURPLE, TEAL, SILVER = range(8)
-GREY, RED, LIME, YELLOW, BLUE, FUCHSIA, AQUA, WHITE = range(8, 16)
-SIZE = 32
-
-
-class Canvas:
-    def __init__(self, size=SIZE):
-        self.size = size
-        self.px = [[None] * size for _ in range(size)]   # None: transparent
-
-    def rect(self, x0, y0, x1, y1, c):
-        for y in range(max(y0, 0), min(y1, self.size - 1) + 1):
-            for x in range(max(x0, 0), min(x1, self.size - 1) + 1):
-                self.px[y][x] = c
-
-    def frame(self, x0, y0, x1, y1, c):
-        self.rect(x0, y0, x1, y0, c)
-        self.rect(x0, y1, x1, y1, c)
-        self.rect(x0, y0, x0, y1, c)
-        self.rect(x1, y0, x1, y1, c)
-
-    def disc(self, cx, cy, r, c):
-        for y in range(self.size):
-            for x in range(self.size):
-                if (x - cx) ** 2 + (y - cy) ** 2 <= r * r:
-                    self.px[y][x] = c
-
-    def ring(self, cx, cy, r, width, c, gap=None):
-        for y in range(self.size):
-            for x in range(self.size):
-                d = math.hypot(x - cx, y - cy)
-                if r - width < d <= r:
-                    angle = math.degrees(math.atan2(x - cx, cy - y))
-                    if gap and abs(angle) < gap:
-                        continue
-                    self.px[y][x] = c
-
-    def line(self, x0, y0, x1, y1, c, width=1):
-        steps = max(abs(x1 - x0), abs(y1 - y0)) * 2 + 1
-        for i in range(steps + 1):
-            x = x0 + (x1 - x0) * i / steps
-            y = y0 + (y1 - y0) * i / steps
-            half = width // 2
-            self.rect(round(x) - half, round(y) - half, round(x) - half + width - 1,
-                      round(y) - half + width - 1, c)
-
-    def ico(self):
-        """The canvas as a one-image, 4-bit .ico file."""
-        size = self.size
-        mask_bits = (size + 31) // 32 * 32   # mask rows are padded to 32 bits
-        xor = bytearray()
-        mask = bytearray()
-        for y in reversed(range(size)):
-            row = self.px[y]
-            for x in range(0, size, 2):
-                a, b = row[x] or 0, row[x + 1] or 0
-                xor.append((a << 4) | b)
-            bits = 0
-            for x in range(size):
-                bits = (bits << 1) | (1 if row[x] is None else 0)
-            mask += (bits << (mask_bits - size)).to_bytes(mask_bits // 8, 'big')
-        palette = b''.join(bytes((b, g, r, 0)) for r, g, b in PALETTE)
-        header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 4, 0,
-                             len(xor) + len(mask), 0, 0, 16, 0)
-        image = header + palette + bytes(xor) + bytes(mask)
-        directory = struct.pack('<HHH', 0, 1, 1) + struct.pack(
-            '<BBBBHHII', size, size, 16, 0, 1, 4, len(image), 6 + 16)
-        return directory + image
-
-
-    def cur(self, hot_x, hot_y):
-        """The canvas as a one-image, black-and-white .cur file: black and
-        white pixels are drawn, all others are transparent."""
-        size = self.size
-        xor = bytearray()
-        mask = bytearray()
-        for y in reversed(range(size)):
-            white = drawn = 0
-            for x in range(size):
-                c = self.px[y][x]
-                white = (white << 1) | (1 if c == WHITE else 0)
-                drawn = (drawn << 1) | (0 if c in (BLACK, WHITE) else 1)
-            xor += white.to_bytes(size // 8, 'big')
-            mask += drawn.to_bytes(size // 8, 'big')
-        header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 1, 0,
-                             len(xor) + len(mask), 0, 0, 2, 0)
-        image = header + bytes((0, 0, 0, 0, 255, 255, 255, 0)) + bytes(xor) + bytes(mask)
-        directory = struct.pack('<HHH', 0, 2, 1) + struct.pack(
-            '<BBBBHHII', size, size, 2, 0, hot_x, hot_y, len(image), 6 + 16)
-        return directory + image
+from drawing import (AQUA, BLACK, BLUE, GREEN, GREY, LIME, MAROON, NAVY, OLIVE, RED, SILVER, TEAL,
+                     WHITE, YELLOW, Canvas, write)
 
 
 def monitor(screen):
@@ -271,9 +173,6 @@ ICONS = {
 }
 
 if __name__ == '__main__':
-    for name, draw in ICONS.items():
-        with open(name, 'wb') as f:
-            f.write(draw().ico())
+    write(ICONS)
     with open('hand.cur', 'wb') as f:
         f.write(hand().cur(12, 1))   # the tip of the finger
-

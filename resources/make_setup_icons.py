@@ -1,21 +1,16 @@
 #!/usr/bin/env python3
 """Draws the pictures of the options and password dialogs: their window icons
-(32 x 32) and the 16 x 16 glyphs of their buttons, with make_icons' canvas.
+(32 x 32) and the 16 x 16 glyphs of their buttons.
 
 Run from this folder: python3 make_setup_icons.py. The .ico files are
 committed; run this again after changing a drawing.
 """
-import make_icons as mi
-from make_icons import (BLACK, BLUE, GREEN, GREY, LIME, MAROON, NAVY, OLIVE, RED, SILVER, TEAL, WHITE,
-                        YELLOW)
-
-
-def canvas(size):
-    return mi.Canvas(size)
+from drawing import BLACK, BLUE, GREEN, GREY, LIME, MAROON, OLIVE, RED, TEAL, WHITE, YELLOW, Canvas, write
+from make_icons import monitor
 
 
 def options_form():
-    c = mi.monitor(TEAL)
+    c = monitor(TEAL)
     # Two ticked boxes and a colour bar: the desktop's options.
     for y in (7, 12):
         c.rect(8, y, 11, y + 3, WHITE)
@@ -28,7 +23,7 @@ def options_form():
 
 
 def install_form():
-    c = canvas(32)
+    c = Canvas()
     # A padlock: the password that unloads the desktop.
     c.ring(16, 12, 8, 3, GREY)
     c.rect(6, 13, 25, 29, YELLOW)
@@ -39,7 +34,7 @@ def install_form():
 
 
 def glyph_color():
-    c = canvas(16)
+    c = Canvas(16)
     for (x, y), colour in zip(((1, 1), (8, 1), (1, 8), (8, 8)), (RED, YELLOW, LIME, BLUE)):
         c.rect(x, y, x + 6, y + 6, colour)
         c.frame(x, y, x + 6, y + 6, BLACK)
@@ -47,7 +42,7 @@ def glyph_color():
 
 
 def glyph_open():
-    c = canvas(16)
+    c = Canvas(16)
     c.rect(1, 3, 6, 4, OLIVE)
     c.rect(1, 4, 13, 13, YELLOW)
     c.frame(1, 4, 13, 13, OLIVE)
@@ -58,7 +53,7 @@ def glyph_open():
 
 
 def glyph_remove():
-    c = canvas(16)
+    c = Canvas(16)
     # A small landscape, crossed out.
     c.rect(1, 2, 13, 12, BLUE)
     c.rect(1, 9, 13, 12, GREEN)
@@ -69,14 +64,14 @@ def glyph_remove():
 
 
 def glyph_ok():
-    c = canvas(16)
+    c = Canvas(16)
     c.line(2, 8, 6, 12, GREEN, 2)
     c.line(6, 12, 13, 3, GREEN, 2)
     return c
 
 
 def glyph_cancel():
-    c = canvas(16)
+    c = Canvas(16)
     c.line(3, 3, 12, 12, MAROON, 2)
     c.line(12, 3, 3, 12, MAROON, 2)
     return c
@@ -89,6 +84,4 @@ ICONS = {
 }
 
 if __name__ == '__main__':
-    for name, draw in ICONS.items():
-        with open(name, 'wb') as f:
-            f.write(draw().ico())
+    write(ICONS)

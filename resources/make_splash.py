@@ -5,24 +5,13 @@ The bottom-left pixel's colour is the picture's transparent colour: what is
 drawn in it shows the box's blue panel. Run from this folder.
 """
 import math
-import struct
+
+from drawing import Canvas
 
 W, H = 182, 129
 KEY = (255, 0, 255)
-px = [[KEY] * W for _ in range(H)]
-
-
-def rect(x0, y0, x1, y1, c):
-    for y in range(max(0, y0), min(H, y1 + 1)):
-        for x in range(max(0, x0), min(W, x1 + 1)):
-            px[y][x] = c
-
-
-def disc(cx, cy, r, c):
-    for y in range(H):
-        for x in range(W):
-            if (x - cx) ** 2 + (y - cy) ** 2 <= r * r:
-                px[y][x] = c
+picture = Canvas(W, H, fill=KEY)
+px, rect, disc = picture.px, picture.rect, picture.disc
 
 
 def mix(a, b, t):
@@ -67,18 +56,5 @@ px[H - 1][0] = KEY
 
 # 8 bits a pixel with the picture's own palette: a third of the size of
 # 24 bits, and what a 256-colour screen shows anyway.
-palette = sorted({c for row in px for c in row})
-assert len(palette) <= 256, len(palette)
-index = {c: i for i, c in enumerate(palette)}
-row_bytes = (W + 3) & ~3
-data = bytearray()
-for y in reversed(range(H)):
-    row = bytearray(index[c] for c in px[y])
-    row += bytes(row_bytes - len(row))
-    data += row
-colours = b''.join(bytes((b, g, r, 0)) for r, g, b in palette)
-offset = 54 + len(colours)
-header = struct.pack('<2sIHHI', b'BM', offset + len(data), 0, 0, offset)
-info = struct.pack('<IiiHHIIiiII', 40, W, H, 1, 8, 0, len(data), 2835, 2835, len(palette), 0)
 with open('splash.bmp', 'wb') as f:
-    f.write(header + info + colours + data)
+    f.write(picture.bmp8())

@@ -1,12 +1,11 @@
 #!/usr/bin/env python3
 """Draws the falling-blocks game's window icon (32 x 32) and the 16 x 16
-glyphs of its four move buttons, with the canvas of make_icons.py.
+glyphs of its four move buttons.
 
 Run from this folder: python3 make_tetro1_icons.py. The .ico files are
 committed; run this again after changing a drawing.
 """
-from make_icons import (Canvas, BLACK, NAVY, GREY, RED, LIME, YELLOW, AQUA,
-                        FUCHSIA, WHITE)
+from drawing import AQUA, BLACK, FUCHSIA, GREY, LIME, NAVY, RED, WHITE, YELLOW, Canvas, write
 
 GLYPH = 16
 INK = NAVY
@@ -77,6 +76,4 @@ ICONS = {
 }
 
 if __name__ == '__main__':
-    for name, draw in ICONS.items():
-        with open(name, 'wb') as f:
-            f.write(draw().ico())
+    write(ICONS)

@@ -5,7 +5,7 @@ buttons and the tile of its wallpaper, as 24-bit .bmp files.
 A glyph's bottom-left pixel is its transparent colour (olive here). Run from
 this folder: python3 make_toolbar_glyphs.py.
 """
-import struct
+from drawing import Canvas, write
 
 OLIVE = (128, 128, 0)
 BLACK, WHITE, GREY, SILVER = (0, 0, 0), (255, 255, 255), (128, 128, 128), (192, 192, 192)
@@ -14,36 +14,9 @@ RED, MAROON, GREEN, LIME = (255, 0, 0), (128, 0, 0), (0, 128, 0), (0, 255, 0)
 YELLOW, GOLD = (255, 255, 0), (200, 160, 0)
 
 
-class Glyph:
-    def __init__(self, w=16, h=16, fill=OLIVE):
-        self.w, self.h = w, h
-        self.px = [[fill] * w for _ in range(h)]
-
-    def rect(self, x0, y0, x1, y1, c):
-        for y in range(max(0, y0), min(self.h - 1, y1) + 1):
-            for x in range(max(0, x0), min(self.w - 1, x1) + 1):
-                self.px[y][x] = c
-        return self
-
-    def frame(self, x0, y0, x1, y1, c):
-        self.rect(x0, y0, x1, y0, c).rect(x0, y1, x1, y1, c)
-        return self.rect(x0, y0, x0, y1, c).rect(x1, y0, x1, y1, c)
-
-    def line(self, x0, y0, x1, y1, c):
-        n = max(abs(x1 - x0), abs(y1 - y0))
-        for i in range(n + 1):
-            self.px[round(y0 + (y1 - y0) * i / max(n, 1))][round(x0 + (x1 - x0) * i / max(n, 1))] = c
-        return self
-
-    def save(self, name):
-        row = (self.w * 3 + 3) & ~3
-        data = bytearray()
-        for y in reversed(range(self.h)):
-            line = b''.join(bytes((b, g, r)) for r, g, b in self.px[y])
-            data += line + bytes(row - len(line))
-        info = struct.pack('<IiiHHIIiiII', 40, self.w, self.h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-        with open(name, 'wb') as f:
-            f.write(struct.pack('<2sIHHI', b'BM', 54 + len(data), 0, 0, 54) + info + data)
+def glyph(size=16):
+    """A square glyph on its transparent colour."""
+    return Canvas(size, fill=OLIVE)
 
 
 def page(g, x=3, y=1):
@@ -62,24 +35,24 @@ def plus(g, x, y):
 
 
 def shortcut():
-    g = page(Glyph())
-    g.rect(5, 8, 9, 12, WHITE).frame(5, 8, 9, 12, BLACK).line(6, 11, 8, 9, BLUE).line(7, 9, 8, 9, BLUE)
+    g = page(glyph())
+    g.rect(5, 8, 9, 12, WHITE).frame(5, 8, 9, 12, BLACK).thin_line(6, 11, 8, 9, BLUE).thin_line(7, 9, 8, 9, BLUE)
     return plus(g, 12, 3)
 
 
 def new_folder():
-    return plus(folder(Glyph(), 0, 4), 12, 3)
+    return plus(folder(glyph(), 0, 4), 12, 3)
 
 
 def delete():
-    g = Glyph()
+    g = glyph()
     for d in range(-1, 2):
-        g.line(3 + d, 3, 12 + d, 12, RED).line(12 + d, 3, 3 + d, 12, RED)
+        g.thin_line(3 + d, 3, 12 + d, 12, RED).thin_line(12 + d, 3, 3 + d, 12, RED)
     return g
 
 
 def properties():
-    g = page(Glyph())
+    g = page(glyph())
     for y in (4, 7, 10):
         g.rect(5, y, 10, y, GREY)
     g.rect(9, 8, 14, 14, SILVER).frame(9, 8, 14, 14, BLACK).rect(11, 10, 12, 12, NAVY)
@@ -87,7 +60,7 @@ def properties():
 
 
 def copy():
-    g = Glyph()
+    g = glyph()
     page(g, 1, 1)
     page(g, 5, 3)
     for y in (6, 9, 12):
@@ -96,7 +69,7 @@ def copy():
 
 
 def paste():
-    g = Glyph().rect(2, 2, 11, 14, GOLD).frame(2, 2, 11, 14, MAROON).rect(4, 1, 9, 3, SILVER)
+    g = glyph().rect(2, 2, 11, 14, GOLD).frame(2, 2, 11, 14, MAROON).rect(4, 1, 9, 3, SILVER)
     g.rect(7, 6, 14, 15, WHITE).frame(7, 6, 14, 15, BLACK)
     for y in (9, 12):
         g.rect(9, y, 12, y, NAVY)
@@ -104,7 +77,7 @@ def paste():
 
 
 def options():
-    g = Glyph().rect(1, 2, 14, 13, SILVER).frame(1, 2, 14, 13, BLACK).rect(2, 3, 13, 4, NAVY)
+    g = glyph().rect(1, 2, 14, 13, SILVER).frame(1, 2, 14, 13, BLACK).rect(2, 3, 13, 4, NAVY)
     for i, c in enumerate((RED, LIME, BLUE, YELLOW)):
         g.rect(3 + 3 * i, 7, 4 + 3 * i, 11, c)
     return g
@@ -116,57 +89,53 @@ def monitor(g):
 
 
 def activate():
-    g = monitor(Glyph())
-    return g.line(4, 6, 6, 8, LIME).line(6, 8, 11, 3, LIME).line(4, 7, 6, 9, LIME).line(6, 9, 11, 4, LIME)
+    g = monitor(glyph())
+    return g.thin_line(4, 6, 6, 8, LIME).thin_line(6, 8, 11, 3, LIME).thin_line(4, 7, 6, 9, LIME).thin_line(6, 9, 11, 4, LIME)
 
 
 def deactivate():
-    g = monitor(Glyph())
-    return g.line(4, 3, 11, 9, RED).line(11, 3, 4, 9, RED).line(5, 3, 12, 9, RED).line(12, 3, 5, 9, RED)
+    g = monitor(glyph())
+    return g.thin_line(4, 3, 11, 9, RED).thin_line(11, 3, 4, 9, RED).thin_line(5, 3, 12, 9, RED).thin_line(12, 3, 5, 9, RED)
 
 
 def other_user():
-    g = Glyph().rect(5, 1, 9, 5, SILVER).frame(5, 1, 9, 5, GREY)
-    g.rect(3, 7, 11, 14, NAVY).rect(12, 9, 15, 10, GREEN).line(14, 8, 15, 9, GREEN).line(14, 11, 15, 10, GREEN)
+    g = glyph().rect(5, 1, 9, 5, SILVER).frame(5, 1, 9, 5, GREY)
+    g.rect(3, 7, 11, 14, NAVY).rect(12, 9, 15, 10, GREEN).thin_line(14, 8, 15, 9, GREEN).thin_line(14, 11, 15, 10, GREEN)
     return g
 
 
 def list_view():
-    g = Glyph().rect(1, 1, 14, 14, WHITE).frame(1, 1, 14, 14, BLACK)
+    g = glyph().rect(1, 1, 14, 14, WHITE).frame(1, 1, 14, 14, BLACK)
     for y in (3, 6, 9, 12):
         g.rect(3, y, 4, y + 1, BLUE).rect(6, y, 12, y, BLACK)
     return g
 
 
 def icon_view():
-    g = Glyph().rect(1, 1, 14, 14, WHITE).frame(1, 1, 14, 14, BLACK)
+    g = glyph().rect(1, 1, 14, 14, WHITE).frame(1, 1, 14, 14, BLACK)
     for x, y in ((3, 3), (9, 3), (3, 9), (9, 9)):
         g.rect(x, y, x + 3, y + 3, BLUE)
     return g
 
 
 def info():
-    g = Glyph()
-    for y in range(16):
-        for x in range(16):
-            if (x - 7.5) ** 2 + (y - 7.5) ** 2 <= 49:
-                g.px[y][x] = BLUE
+    g = glyph().disc(7.5, 7.5, 7, BLUE)
     return g.rect(7, 3, 8, 4, WHITE).rect(7, 6, 8, 12, WHITE).rect(6, 12, 9, 12, WHITE)
 
 
 def quit():
-    g = Glyph().rect(2, 1, 10, 14, MAROON).frame(2, 1, 10, 14, BLACK).rect(8, 7, 8, 8, YELLOW)
-    return g.rect(11, 7, 15, 8, GREEN).line(13, 5, 15, 7, GREEN).line(13, 10, 15, 8, GREEN)
+    g = glyph().rect(2, 1, 10, 14, MAROON).frame(2, 1, 10, 14, BLACK).rect(8, 7, 8, 8, YELLOW)
+    return g.rect(11, 7, 15, 8, GREEN).thin_line(13, 5, 15, 7, GREEN).thin_line(13, 10, 15, 8, GREEN)
 
 
 def up_folder():
-    g = folder(Glyph(), 1, 3)
-    return g.rect(7, 7, 8, 12, BLACK).line(5, 9, 7, 7, BLACK).line(10, 9, 8, 7, BLACK)
+    g = folder(glyph(), 1, 3)
+    return g.rect(7, 7, 8, 12, BLACK).thin_line(5, 9, 7, 7, BLACK).thin_line(10, 9, 8, 7, BLACK)
 
 
 def wallpaper_tile():
     """A soft blue-grey weave that tiles without seams."""
-    g = Glyph(32, 32)
+    g = glyph(32)
     for y in range(32):
         for x in range(32):
             v = 176 + ((x // 4 + y // 4) % 2) * 12 + ((x * 7 + y * 13) % 5)
@@ -183,5 +152,4 @@ GLYPHS = {
 }
 
 if __name__ == '__main__':
-    for name, draw in GLYPHS.items():
-        draw().save(name)
+    write(GLYPHS, 'bmp24')

@@ -11,9 +11,7 @@ scripts/build.sh >/dev/null
 build="$PWD/build/x64"
 VELMORA_PREFIX="$build/bench-prefix"
 . scripts/wine-env.sh
-velmora_private_display
-trap 'wineserver -k 2>/dev/null; kill $VELMORA_XVFB 2>/dev/null' EXIT
-velmora_prefix
+velmora_start private
 wine "$build/VelmoraDemo.exe" --count 23 >/dev/null
 wine reg add 'HKLM\SoftWare\Microsoft\Windows\CurrentVersion\Run' /v x /d x /f /reg:64 >/dev/null 2>&1
 
@@ -31,9 +29,7 @@ echo "Dovrane, loaded 23-icon desktop: ${s} ms (median of $runs: ${shell[*]})"
 awk -v s="$s" -v b="$b" 'BEGIN {printf "ratio:                           %.2f (aim: at most 1.3)\n", s / b}'
 
 for p in Dovrane Quorvel; do
-    exe="$PWD/build/x86/$p.exe"
-    [ -f "$exe" ] || continue
-    echo "$p.exe (32-bit, as built): $(stat -c %s "$exe") bytes (aim: at most 524288, 512 KB)"
+    echo "$p.exe (32-bit, as built): $(stat -c %s "$PWD/build/x86/$p.exe") bytes (aim: at most 524288, 512 KB)"
 done
 
 wine "$build/tests/list_bench.exe" ${BENCH_LIST_ARGS:-}

@@ -15,17 +15,11 @@ case "$what" in
 esac
 scripts/build.sh x86
 build="$PWD/build/x86"
-export VELMORA_WINEARCH=win32
-VELMORA_PREFIX="$build/demo-prefix"
-VELMORA_DESKTOP=800x600
+VELMORA_BUILD=x86 VELMORA_PREFIX="$build/demo-prefix" VELMORA_DESKTOP=800x600
 headless=1
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then headless=0; fi
 . scripts/wine-env.sh
-if [ "$headless" = 1 ]; then
-    velmora_private_display
-    trap 'wineserver -k 2>/dev/null; kill $VELMORA_XVFB 2>/dev/null' EXIT
-fi
-velmora_prefix
+if [ "$headless" = 1 ]; then velmora_start private; else velmora_start; fi
 wine "$build/VelmoraDemo.exe" >/dev/null
 
 mkdir -p "$build/demo"

@@ -9,16 +9,9 @@ scripts/build.sh
 status=0
 for preset in x86 x64; do
     (
-        if [ $preset = x86 ]; then
-            export VELMORA_WINEARCH=win32 VELMORA_WINVER=win98
-        else
-            export VELMORA_WINEARCH=win64
-        fi
-        VELMORA_PREFIX="$PWD/build/$preset/wineprefix"
+        VELMORA_BUILD=$preset VELMORA_PREFIX="$PWD/build/$preset/wineprefix"
         . scripts/wine-env.sh
-        velmora_display
-        trap 'wineserver -k 2>/dev/null || true; [ -z "${VELMORA_XVFB:-}" ] || kill $VELMORA_XVFB 2>/dev/null' EXIT
-        velmora_prefix
+        velmora_start
         # One server and one set of Wine services for the whole run, started
         # away from the test's output pipes (CTest waits until every holder
         # closes them). The server that set the prefix up goes first: a
@@ -26,7 +19,7 @@ for preset in x86 x64; do
         wineserver -w
         wineserver -p
         wine wineboot >/dev/null 2>&1 </dev/null
-        echo "== $preset ($VELMORA_WINEARCH${VELMORA_WINVER:+, $VELMORA_WINVER})"
+        echo "== $preset ($WINEARCH${VELMORA_WINVER:+, $VELMORA_WINVER})"
         ctest --preset $preset "$@"
     ) || status=1
 done

@@ -1,16 +1,22 @@
 # Sourced by the other scripts: Wine in a throwaway prefix, on a display.
 #   VELMORA_PREFIX   the prefix folder (required)
-#   VELMORA_WINEARCH win64 (default: the NT-family run of the x86_64 build) or
-#                    win32 (the 32-bit build, in a prefix of its own)
-#   VELMORA_WINVER   the Windows version that Wine poses as: empty for its
-#                    default (the NT family), win98 for the Windows 98 run
+#   VELMORA_BUILD    the build whose programs run: x64 (default) or x86
+#
+# Each build has its Wine: the 32-bit build that ships (x86) runs in a 32-bit
+# prefix that poses as Windows 98, so that the programs take their Windows
+# 95/98 paths; the 64-bit build (x64) in a 64-bit prefix, as the NT family.
+if [ "${VELMORA_BUILD:-x64}" = x86 ]; then
+    VELMORA_WINEARCH=win32 VELMORA_WINVER=win98
+else
+    VELMORA_WINEARCH=win64 VELMORA_WINVER=
+fi
 export WINEPREFIX="$VELMORA_PREFIX"
 export WINEDEBUG=-all
 # No install prompt for .NET or Gecko; and no menu builder, which Wine starts
 # for every shortcut saved (the tests save thousands, many of them damaged).
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LC_ALL=C.UTF-8
-export WINEARCH="${VELMORA_WINEARCH:-win64}"
+export WINEARCH="$VELMORA_WINEARCH"
 
 # The registry view that the programs of the prefix read and write, for reg.exe,
 # and the loader of the prefix's own system programs (wineboot, rundll32): in a
@@ -21,39 +27,45 @@ else
     VELMORA_REG_VIEW= VELMORA_WINE=wine
 fi
 
-velmora_display() {
-    # An X display that answers, or a private Xvfb started for this prefix.
-    if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
-    local n
-    for n in 91 92 93 94 95 96 97 98; do
+velmora_xvfb() {
+    # The first of the displays named after "shared" or "private" that is
+    # free, on a new Xvfb; a shared run also takes one that already answers.
+    local kind=$1 n i
+    shift
+    for n; do
         export DISPLAY=":$n"
-        if xdpyinfo >/dev/null 2>&1; then return 0; fi
-        if [ ! -e "/tmp/.X$n-lock" ]; then
-            Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-            VELMORA_XVFB=$!
-            local i
-            for i in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-        fi
+        if [ "$kind" = shared ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
+        [ ! -e "/tmp/.X$n-lock" ] || continue
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        VELMORA_XVFB=$!
+        for i in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
     done
     echo "no X display could be started" >&2
     return 1
 }
 
-velmora_private_display() {
-    # A display of our own, for runs that must not share the screen or the
-    # input focus with anything else.
-    local n
-    for n in 81 82 83 84 85 86 87 88; do
-        if [ ! -e "/tmp/.X$n-lock" ]; then
-            Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-            VELMORA_XVFB=$!
-            export DISPLAY=":$n"
-            local i
-            for i in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-        fi
-    done
-    echo "no private X display could be started" >&2
-    return 1
+velmora_display() {
+    # An X display that answers, or an Xvfb shared by the runs that need one.
+    if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
+    velmora_xvfb shared 91 92 93 94 95 96 97 98
+}
+
+velmora_start() {
+    # The display (with "private", one of our own, for runs that must not
+    # share the screen or the input focus), the prefix ready, and on exit
+    # Wine's server and our Xvfb ended.
+    if [ "${1:-}" = private ]; then
+        velmora_xvfb private 81 82 83 84 85 86 87 88 || exit 1
+    else
+        velmora_display || exit 1
+    fi
+    trap velmora_stop EXIT
+    velmora_prefix
+}
+
+velmora_stop() {
+    wineserver -k 2>/dev/null || true
+    [ -z "${VELMORA_XVFB:-}" ] || kill "$VELMORA_XVFB" 2>/dev/null || true
 }
 
 velmora_wine_setup() {

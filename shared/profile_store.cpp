@@ -1,5 +1,7 @@
 #include "shared/profile_store.h"
 
+#include "ui/path_kind.h"
+
 #include <cstdint>
 
 namespace velmora {
@@ -20,10 +22,7 @@ std::string ResolveProfileName(const std::optional<std::string>& userName,
                                const std::string& profilesFolder) {
     // An empty name would make the profiles folder itself the desktop.
     std::string name = userName && !userName->empty() ? *userName : kDefaultProfile;
-    DWORD attributes = GetFileAttributesA(ProfileFolder(profilesFolder, name).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return kFallbackProfile;
-    return name;
+    return ui::FolderExists(ProfileFolder(profilesFolder, name)) ? name : kFallbackProfile;
 }
 
 int ParseSettingInteger(const std::string& text, int fallback) {

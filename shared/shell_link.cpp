@@ -4,6 +4,7 @@
 #include "shared/link_layout.h"
 #include "shared/registry.h"
 #include "ui/handles.h"
+#include "ui/path_kind.h"
 
 #include <shellapi.h>
 #include <shlobj.h>
@@ -29,11 +30,6 @@ std::string ExtensionOf(const std::string& path) {
     size_t sep = path.find_last_of("\\:");
     if (dot == std::string::npos || (sep != std::string::npos && dot < sep)) return {};
     return path.substr(dot);
-}
-
-bool FileExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // Converts an ANSI path into the at most MAX_PATH units that IPersistFile takes.
@@ -135,7 +131,7 @@ void TVornShellLink::SetWindowState(TWindowState state) {
 }
 
 void TVornShellLink::ReadLink() {
-    if (!FileExists(fileName_)) throw EVornShellLink("Lien non trouvé.");
+    if (!ui::FileExists(fileName_)) throw EVornShellLink("Lien non trouvé.");
     ui::ComScope com;
     LinkObject object;
     OpenLinkObject(object);

@@ -62,7 +62,6 @@ public:
     TWindowState WindowState() const;
     void SetWindowState(TWindowState state);
 
-    TShellFolder ShellFolder() const { return shellFolder_; }
     void SetShellFolder(TShellFolder value);
 
     void ReadLink();

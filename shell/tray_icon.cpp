@@ -2,14 +2,11 @@
 
 #include "ui/application.h"
 #include "ui/form.h"
+#include "ui/platform.h"
 
 #include <cstring>
 
 namespace dovrane {
-
-std::function<BOOL(DWORD, NOTIFYICONDATAA*)> TTBICON::notify = [](DWORD message, NOTIFYICONDATAA* data) {
-    return Shell_NotifyIconA(message, data);
-};
 
 TTBICON::TTBICON() { CreateOwnWindow("", WS_POPUP, 0, nullptr, 0, 0, 0, 0, 0); }
 
@@ -50,15 +47,15 @@ void TTBICON::Fill() {
 
 bool TTBICON::Add() {
     Fill();
-    return notify(NIM_ADD, &data_);
+    return ui::platform().notifyIcon(NIM_ADD, data_);
 }
 
 bool TTBICON::Update() {
     Fill();
-    return active_ ? notify(NIM_MODIFY, &data_) != FALSE : true;
+    return active_ ? ui::platform().notifyIcon(NIM_MODIFY, data_) : true;
 }
 
-bool TTBICON::Remove() { return notify(NIM_DELETE, &data_) != FALSE; }
+bool TTBICON::Remove() { return ui::platform().notifyIcon(NIM_DELETE, data_); }
 
 bool TTBICON::OnOtherMessage(UINT msg, WPARAM, LPARAM lp, LRESULT& result) {
     if (msg != kTrayCallbackMessage) return false;

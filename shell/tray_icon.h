@@ -25,9 +25,6 @@ public:
 
     void SetActive(bool active);
     bool Active() const { return active_; }
-    // Only meaningful inside a form designer; the programs never are one.
-    void SetShowDesigning(bool) {}
-    bool ShowDesigning() const { return false; }
     void SetIcon(HICON icon);   // copies the picture
     HICON Icon() const { return icon_.get(); }
     void SetToolTip(const std::string& tip);
@@ -40,9 +37,6 @@ public:
 
     // The record as last filled for the system.
     const NOTIFYICONDATAA& NotifyData() const { return data_; }
-
-    // The notification-area call; a test may wrap it to watch the requests.
-    static std::function<BOOL(DWORD, NOTIFYICONDATAA*)> notify;
 
 protected:
     bool OnOtherMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;

@@ -8,18 +8,18 @@
 #include "ui/graphic.h"
 #include "ui/mask_edit.h"
 
-#include <memory>
-
 namespace dovrane {
 
 class TFMDP : public ui::Form {
 public:
     TFMDP();
 
-    std::unique_ptr<ui::Label> Label1;
-    std::unique_ptr<ui::MaskEdit> MDP;
-    std::unique_ptr<ui::BitButton> BitBtn1;
-    std::unique_ptr<ui::Button> BitBtn2;
+    // Components, in design order.
+    ui::FormWindow window_;
+    ui::Label Label1;
+    ui::MaskEdit MDP;
+    ui::BitButton BitBtn1;   // not the default button: Enter in the field validates nothing
+    ui::Button BitBtn2;
 
 protected:
     void FormShow() override;

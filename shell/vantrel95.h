@@ -82,7 +82,9 @@ public:
     void Formater1Click();
     void Copiededisquettes1Click();
 
-    // Components, in design order.
+    // Components, in design order; the slots' pictures and labels are a grid
+    // made at creation.
+    ui::FormWindow window_;
     std::array<std::unique_ptr<ui::Image>, kSlotCount> ic;
     std::array<std::unique_ptr<ui::Label>, kSlotCount> lb;   // lb[0] is LB0
     ui::Timer Timer1{100};
@@ -91,7 +93,7 @@ public:
     ui::MenuItem* Formater1 = nullptr;
     ui::MenuItem* Copiededisquettes1 = nullptr;
     velmora::TVornShellLink SHL1;
-    std::unique_ptr<TFormatDrive> FD1;
+    TFormatDrive FD1;
     // The tray icons; the shut-down and unload commands free the first two.
     std::unique_ptr<TTBICON> TBIconDecharge;
     std::unique_ptr<TTBICON> TBIconQuit;

@@ -44,7 +44,7 @@ void TVantrel95::TBIconDechargeLeftBtnDblClick() {
         }
     } restore{*this, dialog};
 
-    if (dialog->ShowModal() != ui::mrOk || dialog->MDP->MaskText() != StoredPassword) return;
+    if (dialog->ShowModal() != ui::mrOk || dialog->MDP.MaskText() != StoredPassword) return;
     CloseEntryWindows();
     SetScreenSaverRunning(false);
     keyBlock_.reset();
@@ -99,7 +99,7 @@ bool TVantrel95::OnQueryEndSession(LRESULT& result) {
     return true;
 }
 
-void TVantrel95::Formater1Click() { FD1->DoFormat(); }
+void TVantrel95::Formater1Click() { FD1.DoFormat(); }
 
 void TVantrel95::Copiededisquettes1Click() { ui::platform().startProgram(kDiskCopy, SW_SHOW); }
 

@@ -15,15 +15,19 @@ namespace {
 const char kLogonClass[] = "#32770";
 const char kLogonTitle[] = "Saisie du mot de passe réseau";
 
-}  // namespace
-
-TVantrel95::TVantrel95() {
+// Borderless: the window is the desktop.
+ui::FormStyle DesktopStyle() {
     ui::FormStyle style;
     style.border = ui::BorderStyle::None;
     style.systemMenu = false;
-    CreateForm("", 0, 0, style, false);
+    return style;
+}
+
+}  // namespace
+
+TVantrel95::TVantrel95()
+    : window_(*this, "", 0, 0, DesktopStyle(), false, ui::MakeFont("MS Sans Serif", 13)), FD1(Handle()) {
     SetColor(velmora::kTeal);
-    SetFont(ui::MakeFont("MS Sans Serif", 13));
     CreateGrid();
 
     Formater1 = &PM1.Add("Formater", "formatage de disquette");
@@ -33,10 +37,9 @@ TVantrel95::TVantrel95() {
     SHL1.SetHotKey(0);
     SHL1.FileIcon().IconIndex = 0;
 
-    FD1 = std::make_unique<TFormatDrive>(Handle());
-    FD1->DefaultAction = TFormatOptions::foNormal;
-    FD1->Drive = 'A';
-    FD1->AllowHD = true;
+    FD1.DefaultAction = TFormatOptions::foNormal;
+    FD1.Drive = 'A';
+    FD1.AllowHD = true;
     CreateTrayIcons();
     WireEvents();
     ui::Guarded([this] { FormCreate(); });

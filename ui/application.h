@@ -34,7 +34,6 @@ public:
     // Handles every message that is waiting, without waiting for more.
     void ProcessMessages();
     void Terminate(int exitCode = 0);
-    bool Terminated() const { return terminated_; }
 
     // The general error handler: a stop-sign box titled with the title.
     void HandleException(const std::exception& e);

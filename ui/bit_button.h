@@ -12,7 +12,6 @@ namespace ui {
 class BitButton : public Button {
 public:
     BitButton(Form& owner, const RECT& bounds, const std::string& caption, int iconId);
-    HICON Glyph() const { return glyph_.get(); }
 
 protected:
     bool OnReflectedDrawItem(DRAWITEMSTRUCT* item) override;

@@ -1,6 +1,7 @@
 #include "ui/folder_controls.h"
 
 #include "ui/form.h"
+#include "ui/path_kind.h"
 
 #include <shellapi.h>
 #include <winnetwk.h>
@@ -31,11 +32,6 @@ std::string JoinFolderPath(const std::vector<std::string>& parts, size_t count) 
         path += parts[i];
     }
     return path;
-}
-
-bool IsFolder(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::vector<std::string> SubFolders(const std::string& folder) {
@@ -216,7 +212,7 @@ bool DirectoryListBox::SetDirectory(const std::string& path) {
     std::vector<std::string> parts = SplitFolderPath(full);
     if (parts.empty()) return false;
     std::string folder = JoinFolderPath(parts, parts.size());
-    if (!IsFolder(folder)) return false;
+    if (!FolderExists(folder)) return false;
 
     lines_.clear();
     for (size_t i = 0; i < parts.size(); ++i) lines_.push_back({parts[i], static_cast<int>(i)});

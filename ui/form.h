@@ -1,7 +1,8 @@
 // A top-level window with components, a colour, a font, hints and a modal
-// result. Derived forms create their components in their constructor, wire
-// the components' events to their own handlers, and override the FormXxx
-// hooks that they need.
+// result. A derived form declares a FormWindow first and its components
+// after it as plain members, built in its constructor's initialiser list from
+// one layout table; the constructor then wires the components' events to the
+// form's handlers, and the form overrides the FormXxx hooks that it needs.
 #pragma once
 
 #include "ui/handles.h"
@@ -40,7 +41,8 @@ public:
     ~Form() override;
 
     // Creates the window with the given client size, centred on the screen
-    // when asked, owned by the application window.
+    // when asked, owned by the application window (through FormWindow for a
+    // derived form).
     void CreateForm(const std::string& caption, int clientWidth, int clientHeight,
                     const FormStyle& style, bool centered);
 
@@ -60,7 +62,6 @@ public:
     // form ends the application, any other form hides.
     void Close();
     int ShowModal();
-    bool Modal() const { return modal_; }
     int modalResult = mrNone;
     bool keyPreview = false;
 

@@ -4,7 +4,9 @@
 
 namespace ui {
 
-GraphicControl::GraphicControl(Window& parent) : parent_(parent) { parent_.AddGraphic(this); }
+GraphicControl::GraphicControl(Window& parent, const RECT& bounds) : parent_(parent), bounds_(bounds) {
+    parent_.AddGraphic(this);
+}
 
 GraphicControl::~GraphicControl() {
     parent_.RemoveGraphic(this);
@@ -95,6 +97,9 @@ void Image::Paint(HDC dc) {
         StretchBlt(dc, x, y, dw, dh, mem.get(), 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
     }
 }
+
+Label::Label(Window& parent, const RECT& bounds, const std::string& caption)
+    : GraphicControl(parent, bounds), caption_(caption) {}
 
 void Label::SetCaption(const std::string& caption) {
     caption_ = caption;

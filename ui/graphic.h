@@ -12,7 +12,7 @@ namespace ui {
 
 class GraphicControl {
 public:
-    explicit GraphicControl(Window& parent);
+    explicit GraphicControl(Window& parent, const RECT& bounds = {});
     virtual ~GraphicControl();
     GraphicControl(const GraphicControl&) = delete;
     GraphicControl& operator=(const GraphicControl&) = delete;
@@ -85,6 +85,7 @@ private:
 class Label : public GraphicControl {
 public:
     using GraphicControl::GraphicControl;
+    Label(Window& parent, const RECT& bounds, const std::string& caption);
 
     void SetCaption(const std::string& caption);
     const std::string& Caption() const { return caption_; }

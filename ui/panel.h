@@ -18,13 +18,9 @@ public:
     Panel(Form& owner, const RECT& bounds, HWND parent = nullptr);
 
     void SetBevelOuter(BevelCut bevel);
-    BevelCut BevelOuter() const { return bevelOuter_; }
     void SetBevelInner(BevelCut bevel);
-    BevelCut BevelInner() const { return bevelInner_; }
     void SetBevelWidth(int width);
-    int BevelWidth() const { return bevelWidth_; }
     void SetBorderWidth(int width);
-    int BorderWidth() const { return borderWidth_; }
     void SetCaption(const std::string& caption);
     const std::string& Caption() const { return caption_; }
     void SetColor(COLORREF color);

@@ -71,6 +71,7 @@ Platform RealPlatform() {
         auto choose = CommonDialog<BOOL(WINAPI*)(CHOOSECOLORA*)>("ChooseColorA");
         return choose && choose(&cc) != FALSE;
     };
+    p.notifyIcon = [](DWORD message, NOTIFYICONDATAA& data) { return Shell_NotifyIconA(message, &data) != FALSE; };
     p.help = [](HWND owner, const std::string& file, UINT command, ULONG_PTR data) {
         return WinHelpA(owner, file.c_str(), command, data) != FALSE;
     };

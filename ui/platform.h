@@ -1,11 +1,12 @@
 // The calls that a test must be able to replace: modal boxes, the system
 // dialogs, ending the session, starting programs, where the system's own
-// windows and folders are, the help system. Each member starts as the real
+// windows and folders are, the notification area, the help system. Each member starts as the real
 // call; a test assigns another one and restores it with PlatformOverride.
 #pragma once
 
 #include <windows.h>
 #include <commdlg.h>
+#include <shellapi.h>
 
 #include <functional>
 #include <optional>
@@ -47,6 +48,8 @@ struct Platform {
     // The system's open-file and colour dialogs: answer whether the user chose.
     std::function<bool(OPENFILENAMEA&)> openFileDialog;
     std::function<bool(CHOOSECOLORA&)> chooseColor;
+    // Shell_NotifyIconA: a request to the notification area.
+    std::function<bool(DWORD message, NOTIFYICONDATAA&)> notifyIcon;
     // WinHelpA.
     std::function<bool(HWND, const std::string& file, UINT command, ULONG_PTR data)> help;
 };

@@ -182,19 +182,9 @@ LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_TIMER:
             if (wp == kMouseLeaveTimer) MouseLeaveTimerTick(hwnd_);
-            else OnTimer(wp);
             return 0;
         case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
             OnMouseDown(ButtonOf(msg), ShiftState::FromMouse(wp), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
-            break;
-        case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
-            OnMouseUp(ButtonOf(msg), ShiftState::FromMouse(wp), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
-            break;
-        case WM_LBUTTONDBLCLK:
-            OnDblClick(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
-            break;
-        case WM_MOUSEMOVE:
-            OnMouseMove(ShiftState::FromMouse(wp), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
             break;
         case WM_MOUSELEAVE:
             if (hovered_) std::exchange(hovered_, nullptr)->MouseLeave();
@@ -228,21 +218,11 @@ LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
                 return TRUE;
             break;
         }
-        case WM_CTLCOLORSTATIC: case WM_CTLCOLOREDIT: case WM_CTLCOLORBTN: case WM_CTLCOLORLISTBOX: {
-            HDC dc = reinterpret_cast<HDC>(wp);
-            HWND child = reinterpret_cast<HWND>(lp);
-            if (Window* w = FromHandle(child); w && w != this && w->OnControlColor(dc, result))
-                return result;
-            break;
-        }
         case WM_SYSCOMMAND: if (OnSysCommand(wp)) return 0; break;
         case WM_MOUSEACTIVATE: if (OnMouseActivate(result)) return result; break;
         case WM_CLOSE: if (OnClose()) return 0; break;
         case WM_QUERYENDSESSION: if (OnQueryEndSession(result)) return result; break;
         case WM_SIZE: OnSize(LOWORD(lp), HIWORD(lp)); break;
-        case WM_GETMINMAXINFO:
-            if (OnMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lp))) return 0;
-            break;
         case WM_SETCURSOR: {
             if (reinterpret_cast<HWND>(wp) == hwnd_ && LOWORD(lp) == HTCLIENT) {
                 POINT pt;
@@ -253,7 +233,6 @@ LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
                     return TRUE;
                 }
             }
-            if (OnSetCursor(lp)) return TRUE;
             break;
         }
         case WM_SYSCOLORCHANGE:
@@ -262,8 +241,10 @@ LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
             for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
                 SendMessageA(child, msg, wp, lp);
             break;
-        case WM_SHOWWINDOW: OnShowWindow(wp != 0); break;
-        case WM_DESTROY: OnDestroy(); break;
+        case WM_DROPFILES:
+            if (!onDropFiles) break;
+            onDropFiles(reinterpret_cast<HDROP>(wp));
+            return 0;
         default:
             if (OnOtherMessage(msg, wp, lp, result)) return result;
             break;

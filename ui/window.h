@@ -13,7 +13,9 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -65,6 +67,10 @@ public:
     bool DialogChar(char c);
     virtual HFONT GraphicsFont() const { return nullptr; }
 
+    // Files dropped on this window from the shell (WM_DROPFILES), for a
+    // component that serves any window; it releases the drop.
+    std::function<void(HDROP)> onDropFiles;
+
 protected:
     // Registers (once) and creates a window of our own class.
     void CreateOwnWindow(const char* caption, DWORD style, DWORD exStyle, HWND parent,
@@ -83,12 +89,8 @@ protected:
     // Handlers. Those answering bool answer true when they handled the message.
     virtual void OnPaint(HDC) {}
     virtual bool OnEraseBackground(HDC) { return false; }
-    virtual void OnTimer(UINT_PTR) {}
     virtual void OnMouseDown(MouseButton, ShiftState, int /*x*/, int /*y*/) {}
-    virtual void OnMouseUp(MouseButton, ShiftState, int /*x*/, int /*y*/) {}
-    virtual void OnMouseMove(ShiftState, int /*x*/, int /*y*/) {}
     virtual void OnMouseLeave() {}
-    virtual void OnDblClick(int /*x*/, int /*y*/) {}
     virtual bool OnKeyDown(WORD /*key*/, ShiftState) { return false; }
     virtual bool OnChar(char&) { return false; }
     virtual bool OnCommand(WORD /*id*/, WORD /*code*/) { return false; }
@@ -101,13 +103,7 @@ protected:
     virtual bool OnClose() { return false; }
     virtual bool OnQueryEndSession(LRESULT&) { return false; }
     virtual void OnSize(int /*width*/, int /*height*/) {}
-    virtual bool OnMinMaxInfo(MINMAXINFO*) { return false; }
-    virtual bool OnSetCursor(LPARAM) { return false; }
-    // A child control's own colours, asked through its parent (WM_CTLCOLOR*).
-    virtual bool OnControlColor(HDC, LRESULT&) { return false; }
     virtual bool OnReflectedDrawItem(DRAWITEMSTRUCT*) { return false; }
-    virtual void OnShowWindow(bool) {}
-    virtual void OnDestroy() {}
     // Every message that none of the handlers above covers.
     virtual bool OnOtherMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 

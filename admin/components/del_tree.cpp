@@ -5,6 +5,7 @@
 #include "ui/application.h"
 #include "ui/compat.h"
 #include "ui/handles.h"
+#include "ui/path_kind.h"
 #include "ui/platform.h"
 
 #include <winioctl.h>
@@ -49,7 +50,7 @@ bool RemoveLink(const std::string& path) {
     ui::FileHandle deleting(CreateFileA(path.c_str(), DELETE, kShare, nullptr, OPEN_EXISTING,
                                         kItself | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     deleting.reset();   // the link goes with its last handle
-    return !PathExists(path);
+    return !ui::PathExists(path);
 }
 
 }  // namespace
@@ -64,7 +65,7 @@ bool TMPDelTree::DelTree() {
         Report("Cannot delete directory %s", Path);
         return false;
     }
-    if (!FolderExists(Path)) {
+    if (!ui::FolderExists(Path)) {
         Report("The directory %s doesn't exist", Path);
         return true;
     }

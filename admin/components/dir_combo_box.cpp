@@ -3,6 +3,7 @@
 #include "admin/components/file_list_view.h"
 #include "admin/components/folder_path.h"
 #include "ui/application.h"
+#include "ui/path_kind.h"
 #include "ui/platform.h"
 
 #include <shellapi.h>
@@ -67,7 +68,7 @@ void TLsDirComboBox::SetSelectedDir(const std::string& value) {
     // An empty text (the folder part of "Drives") stays empty: it names no folder.
     if (lstrcmpiA(value.c_str(), selectedDir_.c_str()) != 0)
         selectedDir_ = value.empty() ? value : WithBackslash(value);
-    if (FolderExists(selectedDir_)) {
+    if (ui::FolderExists(selectedDir_)) {
         displayedPath_ = selectedDir_;
         SetCurrentDirectoryA(selectedDir_.c_str());
         if (fileList_) {
@@ -137,7 +138,7 @@ void TLsDirComboBox::ChangeSelection() {
     if (DroppedDown() || item < 0) return;
     std::string text = Item(item);
     std::string path = text.substr(text.find(':') + 1);
-    if (path == "Drives" || FolderExists(path)) {
+    if (path == "Drives" || ui::FolderExists(path)) {
         displayedPath_ = path;
         SetSelectedDir(path.substr(0, path.rfind('\\') + 1));
         if (OnChange) OnChange(*this);

@@ -1,16 +1,8 @@
 #include "admin/components/file_drop.h"
 
-#include "ui/application.h"
-
 namespace quorvel {
 
 namespace {
-
-// The component serving a hooked window, and the procedure that was there
-// before. The second stays as long as the hook does, so that a hook that
-// cannot be taken out (another one was put over it) still passes messages on.
-const char kComponentProp[] = "VelmoraFileDrop";
-const char kPreviousProp[] = "VelmoraFileDropPrevious";
 
 constexpr size_t kNameBuffer = 128;
 
@@ -24,7 +16,7 @@ void TFileDrop::SetEnableDrop(bool enable) {
 }
 
 void TFileDrop::SetDropControl(ui::Window* control) {
-    if (control == dropControl_) return;
+    if (control && control == DropControl()) return;
     Unhook();
     if (!control || !control->Handle()) {
         enableDrop_ = false;
@@ -32,49 +24,23 @@ void TFileDrop::SetDropControl(ui::Window* control) {
     }
     dropControl_ = control;
     dropWindow_ = control->Handle();
-    auto previous = GetWindowLongPtrA(dropWindow_, GWLP_WNDPROC);
-    SetPropA(dropWindow_, kPreviousProp, reinterpret_cast<HANDLE>(previous));
-    SetPropA(dropWindow_, kComponentProp, this);
-    SetWindowLongPtrA(dropWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HookProc));
+    control->onDropFiles = [this](HDROP drop) { HandleDrop(drop); };
     SetEnableDrop(true);
 }
 
 bool TFileDrop::Hooked() const {
-    // A window destroyed meanwhile has taken its properties with it.
-    return dropWindow_ && GetPropA(dropWindow_, kComponentProp) == this;
+    // A control destroyed meanwhile no longer answers for its window.
+    return dropWindow_ && ui::Window::FromHandle(dropWindow_) == dropControl_;
 }
 
 // The window left behind refuses drops: nothing would release them there.
 void TFileDrop::Unhook() {
     if (Hooked()) {
         DragAcceptFiles(dropWindow_, FALSE);
-        RemovePropA(dropWindow_, kComponentProp);
-        if (GetWindowLongPtrA(dropWindow_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(HookProc)) {
-            auto previous = reinterpret_cast<LONG_PTR>(RemovePropA(dropWindow_, kPreviousProp));
-            SetWindowLongPtrA(dropWindow_, GWLP_WNDPROC, previous);
-        }
+        dropControl_->onDropFiles = nullptr;
     }
     dropWindow_ = nullptr;
     dropControl_ = nullptr;
-}
-
-LRESULT CALLBACK TFileDrop::HookProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = static_cast<TFileDrop*>(GetPropA(hwnd, kComponentProp));
-    auto previous = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kPreviousProp));
-    if (msg == WM_DROPFILES && self) {
-        ui::Guarded([&] { self->HandleDrop(reinterpret_cast<HDROP>(wp)); });
-        return 0;
-    }
-    if (msg == WM_NCDESTROY) {
-        if (self) {
-            self->dropWindow_ = nullptr;
-            self->dropControl_ = nullptr;
-        }
-        RemovePropA(hwnd, kComponentProp);
-        RemovePropA(hwnd, kPreviousProp);
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    }
-    return previous ? CallWindowProcA(previous, hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
 }
 
 void TFileDrop::HandleDrop(HDROP drop) {

@@ -1,8 +1,7 @@
 // TFileDrop: makes one windowed control accept files dragged from the shell.
-// It registers the control's window as a drop target and takes over its
-// window procedure to catch WM_DROPFILES; every other message goes on to the
-// procedure that was there before. The hook is bound to the window as it is
-// when DropControl is assigned.
+// It registers the control's window as a drop target and takes the window's
+// dropped files (its onDropFiles); every other message stays the control's.
+// The hook is bound to the window as it is when DropControl is assigned.
 #pragma once
 
 #include "ui/window.h"
@@ -34,13 +33,12 @@ public:
 
     // Not owned. Assigning another control moves the hook to its window and
     // switches drops on; none removes the hook and switches drops off.
-    ui::Window* DropControl() const { return dropControl_; }
+    ui::Window* DropControl() const { return Hooked() ? dropControl_ : nullptr; }
     void SetDropControl(ui::Window* control);
 
     std::function<void(TFileDrop& sender)> OnDrop;
 
 private:
-    static LRESULT CALLBACK HookProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     bool Hooked() const;
     void Unhook();
     void HandleDrop(HDROP drop);

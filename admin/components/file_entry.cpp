@@ -1,5 +1,7 @@
 #include "admin/components/file_entry.h"
 
+#include "shared/ansi_text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -97,11 +99,6 @@ std::string UpperAscii(std::string s) {
     return s;
 }
 
-std::string UpperLocale(std::string s) {
-    if (!s.empty()) CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
-    return s;
-}
-
 long long Number(const std::string& s) { return std::strtoll(s.c_str(), nullptr, 10); }
 
 }  // namespace
@@ -185,7 +182,7 @@ int CompareEntries(const FileEntry& a, const FileEntry& b, int column, bool reve
         r = 1;
     } else {
         switch (column) {
-            case 0: r = CompareBytes(UpperLocale(a.caption), UpperLocale(b.caption)); break;
+            case 0: r = CompareBytes(velmora::UpperCase(a.caption), velmora::UpperCase(b.caption)); break;
             case 1: r = Sign(Number(a.sub[siSize]) - Number(b.sub[siSize])); break;
             case 2: r = CompareBytes(UpperAscii(a.sub[siType]), UpperAscii(b.sub[siType])); break;
             case 3: {

@@ -45,10 +45,8 @@ public:
     void SetDirectory(const std::string& value);
     // The folder that the list never leaves, nor goes out of through a link;
     // empty for none. A list outside the new root is emptied.
-    const std::string& Root() const { return root_; }
     void SetRoot(const std::string& value);
     // Patterns separated by ";"; an entry matching two is listed twice.
-    const std::string& Mask() const { return mask_; }
     void SetMask(const std::string& value);
     // Not owned; the link is kept on both sides.
     TLsDirComboBox* DirCombo() const { return dirCombo_; }

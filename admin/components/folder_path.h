@@ -5,8 +5,6 @@
 
 namespace quorvel {
 
-bool PathExists(const std::string& path);
-bool FolderExists(const std::string& path);
 // Whether attributes, as the system gives them, are those of a link (a
 // reparse point: the NT family's folder links, Wine's view of a Unix link).
 bool IsLink(unsigned long attributes);

@@ -26,7 +26,6 @@ public:
     explicit TToolbarButton97(ui::Window& parent);
     ~TToolbarButton97() override;
 
-    int GroupIndex() const { return groupIndex_; }
     void SetGroupIndex(int index);
     // Latched down; only a button of a group can be, and a latched one can be
     // raised directly only when its group allows all up.
@@ -39,20 +38,15 @@ public:
     const std::string& Caption() const { return caption_; }
     // None: the parent's font (ParentFont).
     void SetFont(ui::FontHandle font);
-    bool ParentFont() const { return !font_; }
 
     void SetGlyph(HBITMAP glyph);   // copied
-    HBITMAP Glyph() const { return glyph_.Bitmap(); }
     void SetNumGlyphs(int count);
     int NumGlyphs() const { return glyph_.NumGlyphs(); }
     COLORREF TransparentColor() const { return glyph_.TransparentColor(); }
 
     void SetLayout(ButtonLayout layout);
-    ButtonLayout Layout() const { return layout_; }
     void SetMargin(int margin);   // -1 centres glyph and caption
-    int Margin() const { return margin_; }
     void SetSpacing(int spacing);
-    int Spacing() const { return spacing_; }
     void SetOpaque(bool opaque);
     bool Opaque() const { return opaque_; }
 

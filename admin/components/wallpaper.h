@@ -17,9 +17,6 @@ public:
     void SetWallpaper(HBITMAP picture);
     HBITMAP Wallpaper() const { return picture_.get(); }
 
-    // Stored with the form; it changes nothing in the painting.
-    bool Locked = false;
-
 protected:
     void OnPaint(HDC dc) override;
 

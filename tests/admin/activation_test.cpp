@@ -4,9 +4,11 @@
 #include "admin/parametres.h"
 #include "shared/profile_store.h"
 #include "shared/registry.h"
-#include "tests/admin/typing.h"
+#include "tests/support/input.h"
+#include "tests/support/modal_script.h"
 #include "tests/support/test_folder.h"
 #include "ui/compat.h"
+#include "ui/path_kind.h"
 
 #include <aclapi.h>
 #include <gtest/gtest.h>
@@ -88,7 +90,7 @@ protected:
     MessageRecorder messages;
     TempFolder drive;
     std::string savedBootFile = BootOptionsFile();
-    int dialogsShown = 0;
+    testing_support::ModalScript passwordDialog;
 
     void SetUp() override {
         BootOptionsFile() = drive / "MSDOS.SYS";
@@ -111,13 +113,11 @@ protected:
 
     // The administrator types the password in both fields and presses OK, or cancels.
     void AnswerPassword(const std::string& typed, bool confirm = true) {
-        ui::platform().showModal = [this, typed, confirm](ui::Form& form) {
-            ++dialogsShown;
+        passwordDialog.script = [typed, confirm](ui::Form& form) {
             auto& dialog = dynamic_cast<TFInstall&>(form);
-            testing_support::Type(dialog.MDP1->Handle(), typed);
-            testing_support::Type(dialog.MDP2->Handle(), typed);
-            (confirm ? dialog.BOK : dialog.BCancel)->Click();
-            return form.modalResult;
+            testing_support::Type(dialog.MDP1.Handle(), typed);
+            testing_support::Type(dialog.MDP2.Handle(), typed);
+            (confirm ? dialog.BOK : dialog.BCancel).Click();
         };
     }
 
@@ -130,11 +130,6 @@ protected:
         return entries;
     }
     DWORD BootAttributes() const { return GetFileAttributesA(BootOptionsFile().c_str()); }
-    std::vector<std::string> Shown() const {
-        std::vector<std::string> texts;
-        for (const auto& m : messages.shown) texts.push_back(m.text);
-        return texts;
-    }
 };
 
 using Texts = std::vector<std::string>;
@@ -147,8 +142,8 @@ TEST_F(DesktopActivation, ActivationThenDeactivationReadBackFromRegistryAndBootF
     AnswerPassword("abc");
     quorvel::Activation(nullptr, 3, "C:\\Velmora\\");
 
-    EXPECT_EQ(dialogsShown, 1);
-    EXPECT_EQ(Shown(), Texts{kActivated});
+    EXPECT_EQ(passwordDialog.shown, 1);
+    EXPECT_EQ(messages.Texts(), Texts{kActivated});
     EXPECT_EQ(StartupEntry(), std::optional<std::string>("C:\\Velmora\\Dovrane.exe"));
     EXPECT_EQ(StartupEntry(StartupElsewhere()), std::nullopt) << "one start-up entry, the one this system reads";
     EXPECT_EQ(StoredPassword(), std::optional<std::string>("abc       "));
@@ -165,7 +160,7 @@ TEST_F(DesktopActivation, ActivationThenDeactivationReadBackFromRegistryAndBootF
     // An entry that the other family of systems wrote goes too.
     RegistryKey::Create(HKEY_LOCAL_MACHINE, StartupElsewhere().first).WriteString(StartupElsewhere().second, "x");
     DesactiveBureau(nullptr);
-    EXPECT_EQ(Shown(), Texts{kDeactivated});
+    EXPECT_EQ(messages.Texts(), Texts{kDeactivated});
     EXPECT_EQ(StartupEntry(), std::nullopt);
     EXPECT_EQ(StartupEntry(StartupElsewhere()), std::nullopt);
     EXPECT_EQ(StoredPassword(), std::optional<std::string>("abc       ")) << "the password stays";
@@ -180,7 +175,7 @@ TEST_F(DesktopActivation, ActivationThenDeactivationReadBackFromRegistryAndBootF
 
 TEST_F(DesktopActivation, DeactivationOfAMachineNeverActivatedWritesTheBootFileOfWindows9xOnly) {
     DesactiveBureau(nullptr);
-    EXPECT_EQ(Shown(), Texts{kDeactivated});
+    EXPECT_EQ(messages.Texts(), Texts{kDeactivated});
     EXPECT_EQ(BootOptions(), (ui::IsWindows9x() ? Texts{"BootKeys=1", "BootDelay=5", "BootGui=1"} : Texts{}));
     EXPECT_EQ(BootAttributes() == kProtected, ui::IsWindows9x());
 }
@@ -188,17 +183,17 @@ TEST_F(DesktopActivation, DeactivationOfAMachineNeverActivatedWritesTheBootFileO
 TEST_F(DesktopActivation, NothingIsWrittenWithoutEntriesOrAConfirmedPassword) {
     AnswerPassword("abc", false);
     quorvel::Activation(nullptr, 0, "C:\\Velmora\\");
-    EXPECT_EQ(Shown(), Texts{"Ajoutez une application avant d'installer le Velmora..."});
-    EXPECT_EQ(dialogsShown, 0);
+    EXPECT_EQ(messages.Texts(), Texts{"Ajoutez une application avant d'installer le Velmora..."});
+    EXPECT_EQ(passwordDialog.shown, 0);
 
     quorvel::Activation(nullptr, 1, "C:\\Velmora\\");   // the password dialog is cancelled
-    EXPECT_EQ(dialogsShown, 1);
+    EXPECT_EQ(passwordDialog.shown, 1);
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(StartupEntry(), std::nullopt);
     EXPECT_EQ(StoredPassword(), std::nullopt);
     EXPECT_EQ(Restriction("NoSetTaskBar"), std::nullopt);
     EXPECT_EQ(SystemRestriction("DisableRegistryTools"), std::nullopt);
-    EXPECT_FALSE(testing_support::Exists(BootOptionsFile()));
+    EXPECT_FALSE(ui::PathExists(BootOptionsFile()));
 }
 
 TEST_F(DesktopActivation, ABootFileThatCannotBeWrittenStopsBeforeTheMessage) {
@@ -206,7 +201,7 @@ TEST_F(DesktopActivation, ABootFileThatCannotBeWrittenStopsBeforeTheMessage) {
     AnswerPassword("x1");
     if (!ui::IsWindows9x()) {
         ActiveBureau(nullptr, "C:\\Velmora\\");
-        EXPECT_EQ(Shown(), Texts{kActivated}) << "the NT family has no boot file to write";
+        EXPECT_EQ(messages.Texts(), Texts{kActivated}) << "the NT family has no boot file to write";
         return;
     }
     try {
@@ -238,8 +233,8 @@ TEST_F(DesktopActivation, AWriteThatFailsIsReportedNotAnnounced) {
             WritesRefused refused(c.root, c.key.c_str());
             ActiveBureau(nullptr, "C:\\Velmora\\");
         }
-        EXPECT_EQ(Shown(), Texts{c.written ? "Erreur en activation du bureau..." : kActivated}) << c.key;
-        EXPECT_EQ(testing_support::Exists(BootOptionsFile()), !c.written && ui::IsWindows9x())
+        EXPECT_EQ(messages.Texts(), Texts{c.written ? "Erreur en activation du bureau..." : kActivated}) << c.key;
+        EXPECT_EQ(ui::PathExists(BootOptionsFile()), !c.written && ui::IsWindows9x())
             << c.key << ": the boot options wait for a working activation";
     }
 }
@@ -252,7 +247,7 @@ TEST_F(DesktopActivation, AStartupEntryThatCannotBeRemovedIsReportedAndTheRestUn
         WritesRefused refused(HKEY_LOCAL_MACHINE, StartupHere().first);
         DesactiveBureau(nullptr);
     }
-    EXPECT_EQ(Shown(), Texts{"Erreur en désactivation du bureau..."});
+    EXPECT_EQ(messages.Texts(), Texts{"Erreur en désactivation du bureau..."});
     EXPECT_EQ(StartupEntry(), std::optional<std::string>("C:\\Velmora\\Dovrane.exe"));
     for (const char* name : kRestrictions) EXPECT_EQ(Restriction(name), std::nullopt) << name;
     for (const char* name : {"DisableTaskMgr", "DisableRegistryTools"}) EXPECT_EQ(SystemRestriction(name), std::nullopt);

@@ -1,6 +1,7 @@
 #include "admin/choixicone.h"
 
 #include "tests/admin/dialog_test_support.h"
+#include "tests/support/modal_script.h"
 #include "tests/support/test_folder.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +60,6 @@ TEST(TChoixIcone, OpensOnTheIconGivenAndAcceptsTheOneChosen) {
     std::string file = TestProgram();
     ASSERT_GE(IconCount(file), 5);
     TChoixIcone chooser;
-    EXPECT_EQ(chooser.Text(), "Choix d'une icône");
     ModalScript script([&](ui::Form&) {
         ExpectListShows(chooser, file);
         EXPECT_TRUE(chooser.ListView1.Visible());
@@ -111,13 +111,12 @@ TEST(TChoixIcone, AFileWithoutIconsIsToldAndTheDialogStaysOpen) {
         chooser.BAnnuler.Click();
     });
     EXPECT_EQ(chooser.ChoisirIcone(text, 0), ui::mrCancel);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, kNoIcons);
+    ASSERT_EQ(messages.Texts(), std::vector<std::string>{kNoIcons});
 }
 
 TEST(TChoixIcone, BrowsingReplacesTheSourceAndCancellingKeepsIt) {
     ui::PlatformOverride restore;
-    std::string file = TestProgram(), other = SystemShell();
+    std::string file = TestProgram(), other = SystemFile("SHELL32.DLL");
     std::vector<std::string> offered;
     bool choose = false;
     ui::platform().openFileDialog = [&](OPENFILENAMEA& ofn) {
@@ -175,7 +174,6 @@ TEST(TChoixIcone, LibraryButtonsLoadTheSystemLibraries) {
         EXPECT_TRUE(chooser.ListView1.Visible());
         chooser.BAnnuler.Click();
     });
-    EXPECT_EQ(chooser.ChoisirIcone(SystemShell(), 3), ui::mrCancel);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, kNoIcons);
+    EXPECT_EQ(chooser.ChoisirIcone(SystemFile("SHELL32.DLL"), 3), ui::mrCancel);
+    ASSERT_EQ(messages.Texts(), std::vector<std::string>{kNoIcons});
 }

@@ -2,6 +2,7 @@
 
 #include "shared/registry.h"
 #include "shared/shell_link.h"
+#include "tests/support/shortcut_file.h"
 #include "tests/support/drop_handle.h"
 
 using namespace quorvel;
@@ -78,19 +79,13 @@ protected:
     // drop opened it.
     void Send(const std::vector<std::string>& files) {
         opened.clear();
-        SendMessageA(main->LsFileListView1->Handle(), WM_DROPFILES,
+        SendMessageA(main->LsFileListView1.Handle(), WM_DROPFILES,
                      reinterpret_cast<WPARAM>(testing_support::MakeDrop(files)), 0);
     }
     Fields Drop(const std::vector<std::string>& files) {
         Send(files);
         EXPECT_EQ(opened.size(), 1u) << "the dialog opens once";
         return opened.empty() ? Fields{} : opened.back();
-    }
-    std::vector<std::string> Texts() {
-        std::vector<std::string> texts;
-        for (const auto& m : messages.shown) texts.push_back(m.text);
-        messages.shown.clear();
-        return texts;
     }
     // Leftovers of an earlier use of the dialog.
     void FillDialog() {
@@ -124,15 +119,13 @@ TEST_F(DropTest, ALetterOpensWithTheProgramAndIconThatItsClassNames) {
     EXPECT_EQ(Drop({"C:\\DOCS\\LETTRE.VLMTXT"}),
               (Fields{"C:\\WINDOWS\\NOTEPAD.EXE", "C:\\WINDOWS\\", "C:\\DOCS\\LETTRE.VLMTXT", "LETTRE",
                       "C:\\WINDOWS\\SYSTEM\\SHELL32.DLL", "-152"}));
-    EXPECT_TRUE(Texts().empty());
+    EXPECT_TRUE(messages.TakeTexts().empty());
     EXPECT_EQ(nouvracc->helpContext, 30);
 
-    velmora::TVornShellLink written;
-    written.SetFileName(root + "\\LETTRE");
-    written.ReadLink();
+    velmora::TVornShellLink written = testing_support::ReadShortcut(root + "\\LETTRE");
     EXPECT_EQ(written.Arguments, "C:\\DOCS\\LETTRE.VLMTXT");
     EXPECT_EQ(written.FileIcon().IconIndex, -152);
-    EXPECT_EQ(main->LsFileListView1->Count(), 1);
+    EXPECT_EQ(main->LsFileListView1.Count(), 1);
 }
 
 TEST_F(DropTest, QuotedCommandsAndIconsWithoutAnIndex) {
@@ -146,7 +139,7 @@ TEST_F(DropTest, QuotedCommandsAndIconsWithoutAnIndex) {
     EXPECT_EQ(Drop({"C:\\notes.vlmrtf"}),
               (Fields{"C:\\Program Files\\Wordpad\\wordpad.exe", "C:\\Program Files\\Wordpad\\", "C:\\notes.vlmrtf",
                       "notes", "C:\\ICONES\\DOC.ICO", "2"}));
-    EXPECT_TRUE(Texts().empty());
+    EXPECT_TRUE(messages.TakeTexts().empty());
 }
 
 TEST_F(DropTest, ALibraryLauncherCommandTakesItsLibraryAsParameters) {
@@ -156,7 +149,7 @@ TEST_F(DropTest, ALibraryLauncherCommandTakesItsLibraryAsParameters) {
               (Fields{kLauncher, kSystem, "shimgvw.dll,ImageView_Fullscreen C:\\PHOTOS\\ete.vlmimg", "ete", kLauncher,
                       "0"}))
         << "the program's icon, not the class's";
-    EXPECT_TRUE(Texts().empty());
+    EXPECT_TRUE(messages.TakeTexts().empty());
 }
 
 TEST_F(DropTest, LookupsWithoutAnIconIndexFallBackToTheProgramOrTheDocument) {
@@ -179,7 +172,7 @@ TEST_F(DropTest, LookupsWithoutAnIconIndexFallBackToTheProgramOrTheDocument) {
               (Fields{kNotepad, kSystem, "C:\\DOCS\\memo.vlmnote", "memo", kNotepad, "0"}))
         << "a class without \"defaulticon\": the program's icon";
     EXPECT_TRUE(preview);
-    EXPECT_TRUE(Texts().empty());
+    EXPECT_TRUE(messages.TakeTexts().empty());
 }
 
 TEST_F(DropTest, FailedLookupsSayWhyAndStillOpenTheDialogWithAnEmptyTarget) {
@@ -194,7 +187,7 @@ TEST_F(DropTest, FailedLookupsSayWhyAndStillOpenTheDialogWithAnEmptyTarget) {
     for (int i = 0; i < 4; ++i) {
         FillDialog();
         EXPECT_EQ(Drop({dropped[i]}), (Fields{"", "", "avant", "avant", "avant", "avant"})) << dropped[i];
-        EXPECT_EQ(Texts(), std::vector<std::string>{expected[i]}) << dropped[i];
+        EXPECT_EQ(messages.TakeTexts(), std::vector<std::string>{expected[i]}) << dropped[i];
     }
 }
 
@@ -204,7 +197,7 @@ TEST_F(DropTest, ProgramsAreTakenAsTheyAre) {
     EXPECT_TRUE(preview);
     EXPECT_EQ(Drop({"C:\\JEUX\\DEMINEUR.EXE"}),
               (Fields{"C:\\JEUX\\DEMINEUR.EXE", "C:\\JEUX\\", "", "DEMINEUR", "C:\\JEUX\\DEMINEUR.EXE", "0"}));
-    EXPECT_TRUE(Texts().empty());
+    EXPECT_TRUE(messages.TakeTexts().empty());
 }
 
 TEST_F(DropTest, ShortcutsGiveTheirNameTargetAndArgumentsButNotTheirFolderOrIcon) {
@@ -216,18 +209,18 @@ TEST_F(DropTest, ShortcutsGiveTheirNameTargetAndArgumentsButNotTheirFolderOrIcon
     // program's first icon.
     EXPECT_EQ(Drop({Shortcut("Courrier.lnk", "C:\\DOCS\\NOTE.VLMTXT", "/x")}),
               (Fields{kNotepad, kSystem, "C:\\DOCS\\NOTE.VLMTXT", "NOTE", kNotepad, "0"}));
-    EXPECT_TRUE(Texts().empty());
+    EXPECT_TRUE(messages.TakeTexts().empty());
 
     // To a document that nothing opens: the shortcut's name and nothing else.
     EXPECT_EQ(Drop({Shortcut("Perdu.lnk", "C:\\DOCS\\NOTE.VLMINCONNUE", "/x")}),
               (Fields{"", "", "", "Perdu", "", "0"}));
     EXPECT_FALSE(preview);
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Impossible de trouver l'application cible..."});
+    EXPECT_EQ(messages.TakeTexts(), std::vector<std::string>{"Impossible de trouver l'application cible..."});
 
     // One that cannot be read stops the drop.
     Send({files / "absent.lnk"});
     EXPECT_TRUE(opened.empty());
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Lien non trouvé."});
+    EXPECT_EQ(messages.TakeTexts(), std::vector<std::string>{"Lien non trouvé."});
 }
 
 TEST_F(DropTest, SeveralFilesAtOnceOpenAnEmptyTargetAndTheLimitStillHolds) {
@@ -235,13 +228,13 @@ TEST_F(DropTest, SeveralFilesAtOnceOpenAnEmptyTargetAndTheLimitStillHolds) {
     EXPECT_EQ(Drop({kMines, kNotepad, "C:\\DOCS\\LETTRE.TXT"}), (Fields{"", "", "avant", "avant", "avant", "avant"}))
         << "nothing else is set";
     EXPECT_EQ(main->FileDrop1.FileCount(), 3);
-    EXPECT_TRUE(Texts().empty());
+    EXPECT_TRUE(messages.TakeTexts().empty());
 
     for (int i = 0; i < 23; ++i) CreateDirectoryA((root + "\\d" + std::to_string(i)).c_str(), nullptr);
-    main->LsFileListView1->SetDirectory(root + "\\");
+    main->LsFileListView1.SetDirectory(root + "\\");
     Send({kMines});
     EXPECT_TRUE(opened.empty());
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Vous avez atteint le nombre maximum d'icônes sur le bureau..."});
+    EXPECT_EQ(messages.TakeTexts(), std::vector<std::string>{"Vous avez atteint le nombre maximum d'icônes sur le bureau..."});
 }
 
 // Wine ships the classes of text and settings files with their commands, but
@@ -259,7 +252,7 @@ TEST_F(DropTest, TextFilesOpenWithTheProgramThatWineAssociates) {
         EXPECT_EQ(f.sousicon, name.substr(0, name.find('.')));
         EXPECT_STRCASEEQ(f.fichierIcone.c_str(), kNotepad);
         EXPECT_TRUE(preview);
-        EXPECT_TRUE(Texts().empty());
+        EXPECT_TRUE(messages.TakeTexts().empty());
     }
 }
 

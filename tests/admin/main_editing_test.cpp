@@ -1,7 +1,8 @@
 #include "tests/admin/main_window_fixture.h"
 
-#include "shared/shell_link.h"
+#include "tests/support/shortcut_file.h"
 #include "ui/application.h"
+#include "ui/path_kind.h"
 
 using namespace quorvel;
 
@@ -18,30 +19,18 @@ protected:
 
     std::string Shortcut(const std::string& folder, const std::string& name, const std::string& target,
                          const std::string& arguments = "") {
-        velmora::TVornShellLink link;
-        link.SetFileName(folder + "\\" + name);
-        link.Target = target;
-        link.Arguments = arguments;
-        link.WorkingDir = "C:\\windows";
-        link.WriteLink();
-        return link.FileName();
+        return testing_support::WriteShortcut(folder + "\\" + name, target, arguments, "C:\\windows");
     }
-    velmora::TVornShellLink Read(const std::string& path) {
-        velmora::TVornShellLink link;
-        link.SetFileName(path);
-        link.ReadLink();
-        return link;
-    }
-    void Reload() { main->LsFileListView1->SetDirectory(main->LsFileListView1->Directory() + "\\"); }
+    void Reload() { main->LsFileListView1.SetDirectory(main->LsFileListView1.Directory() + "\\"); }
     void SelectCaption(const std::string& caption) {
-        for (int i = 0; i < main->LsFileListView1->Count(); ++i)
-            if (main->LsFileListView1->ItemText(i) == caption) return main->LsFileListView1->Select(i);
+        for (int i = 0; i < main->LsFileListView1.Count(); ++i)
+            if (main->LsFileListView1.ItemText(i) == caption) return main->LsFileListView1.Select(i);
         ADD_FAILURE() << "no entry " << caption;
     }
     // A key pressed in the list, through the program's message loop.
     void Key(WORD key) {
-        SetFocus(main->LsFileListView1->Handle());
-        PostMessageA(main->LsFileListView1->Handle(), WM_KEYDOWN, key, 1);
+        SetFocus(main->LsFileListView1.Handle());
+        PostMessageA(main->LsFileListView1.Handle(), WM_KEYDOWN, key, 1);
         ui::Application::Instance().ProcessMessages();
     }
     // Answers the shortcut dialog with these fields and OK.
@@ -67,11 +56,11 @@ TEST_F(EditingTest, TheCurrentFolderHoldsAtMostTwentyThreeEntries) {
     Shortcut(root, "Jeu", "C:\\windows\\notepad.exe");
     CreateDirectoryA((root + "\\D0\\plein").c_str(), nullptr);
     Reload();
-    ASSERT_EQ(main->LsFileListView1->Count(), 22);
+    ASSERT_EQ(main->LsFileListView1.Count(), 22);
     AcceptShortcut("Notes", "C:\\windows\\notepad.exe");
     main->TBBAjoRClick();
-    EXPECT_TRUE(testing_support::Exists(root + "\\Notes.lnk")) << "the 23rd entry is allowed";
-    EXPECT_EQ(main->LsFileListView1->Count(), 23);
+    EXPECT_TRUE(ui::PathExists(root + "\\Notes.lnk")) << "the 23rd entry is allowed";
+    EXPECT_EQ(main->LsFileListView1.Count(), 23);
     shownForms.clear();
     main->TBBAjoRClick();
     main->NouveauDossier();
@@ -89,10 +78,9 @@ TEST_F(EditingTest, NewFoldersGoIntoTheProfileRoot) {
     };
     main->NouveauDossier();
     EXPECT_TRUE(main->EstDossier(root + "\\Jeux"));
-    EXPECT_EQ(main->LsFileListView1->Count(), 1);
+    EXPECT_EQ(main->LsFileListView1.Count(), 1);
     main->NouveauDossier();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Impossible de créer ce répertoire...");
+    ASSERT_EQ(messages.Texts(), std::vector<std::string>{"Impossible de créer ce répertoire..."});
 }
 
 TEST_F(EditingTest, AFolderNameThatIsAPathMakesNoFolderAnywhere) {
@@ -124,7 +112,7 @@ TEST_F(EditingTest, KeysActOnlyWithTheRightSelection) {
     SelectCaption("jeu.lnk");
     Key(VK_INSERT);
     EXPECT_TRUE(shownForms.empty()) << "Insert with a selection";
-    main->LsFileListView1->Select(-1);
+    main->LsFileListView1.Select(-1);
     Key(VK_DELETE);
     Key(VK_RETURN);
     EXPECT_TRUE(shownForms.empty()) << "Delete and Enter without one";
@@ -134,19 +122,15 @@ TEST_F(EditingTest, KeysActOnlyWithTheRightSelection) {
     EXPECT_EQ(nouvracc->helpContext, 30);
     SelectCaption("jeu.lnk");
     messages.answer = IDNO;
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    main->LsFileListView1KeyDown(VK_DELETE);
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
+    {
+        testing_support::HeldKeys ctrl({VK_CONTROL});
+        main->LsFileListView1KeyDown(VK_DELETE);
+    }
     EXPECT_TRUE(messages.shown.empty()) << "Ctrl+Delete is nothing";
     Key(VK_DELETE);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Suppression de ce raccourci ?");
+    ASSERT_EQ(messages.Texts(), std::vector<std::string>{"Suppression de ce raccourci ?"});
     EXPECT_EQ(messages.shown[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONWARNING));
-    EXPECT_TRUE(testing_support::Exists(root + "\\Jeu.lnk"));
+    EXPECT_TRUE(ui::PathExists(root + "\\Jeu.lnk"));
 }
 
 TEST_F(EditingTest, FoldersAreRenamedByEnterAndOpenedByADoubleClick) {
@@ -162,17 +146,17 @@ TEST_F(EditingTest, FoldersAreRenamedByEnterAndOpenedByADoubleClick) {
     typed = "jeux";
     Key(VK_RETURN);
     EXPECT_EQ(shownForms.size(), 1u);
-    EXPECT_EQ(main->LsFileListView1->ItemText(0), "jeux") << "the same name does nothing";
+    EXPECT_EQ(main->LsFileListView1.ItemText(0), "jeux") << "the same name does nothing";
     typed = "JEUX";
     Key(VK_RETURN);
-    EXPECT_EQ(main->LsFileListView1->ItemText(0), "JEUX");
+    EXPECT_EQ(main->LsFileListView1.ItemText(0), "JEUX");
     EXPECT_TRUE(main->EstDossier(root + "\\JEUX"));
 
     shownForms.clear();
-    NMHDR dbl = {main->LsFileListView1->Handle(), 0, static_cast<UINT>(NM_DBLCLK)};
+    NMHDR dbl = {main->LsFileListView1.Handle(), 0, static_cast<UINT>(NM_DBLCLK)};
     SendMessageA(main->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&dbl));
     EXPECT_TRUE(shownForms.empty()) << "a double-click opens the folder, no dialog";
-    EXPECT_STRCASEEQ(main->LsFileListView1->Directory().c_str(), (root + "\\JEUX").c_str());
+    EXPECT_STRCASEEQ(main->LsFileListView1.Directory().c_str(), (root + "\\JEUX").c_str());
 }
 
 TEST_F(EditingTest, TheListNeverLeavesTheProfile) {
@@ -188,24 +172,24 @@ TEST_F(EditingTest, TheListNeverLeavesTheProfile) {
     SelectCaption("b");
     main->ProprietesSelection();
     SelectCaption("C");
-    NMHDR dbl = {main->LsFileListView1->Handle(), 0, static_cast<UINT>(NM_DBLCLK)};
+    NMHDR dbl = {main->LsFileListView1.Handle(), 0, static_cast<UINT>(NM_DBLCLK)};
     SendMessageA(main->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&dbl));
-    EXPECT_STRCASEEQ(main->LsFileListView1->Directory().c_str(), (root + "\\C").c_str()) << "the renamed folder";
+    EXPECT_STRCASEEQ(main->LsFileListView1.Directory().c_str(), (root + "\\C").c_str()) << "the renamed folder";
     main->TBBPPClick();
     main->TBBPPClick();   // at the root already
-    EXPECT_EQ(main->LsFileListView1->Directory(), root);
+    EXPECT_EQ(main->LsFileListView1.Directory(), root);
 
     // Whatever the process's current folder, a folder that went away or one
     // outside the profile leaves the list where it is.
     SetCurrentDirectoryA(Profiles().c_str());
     for (std::string elsewhere : {root + "\\gone", Profiles(), root + "\\..\\..", std::string("C:\\")}) {
-        main->LsFileListView1->SetDirectory(elsewhere);
-        EXPECT_EQ(main->LsFileListView1->Directory(), root) << elsewhere;
+        main->LsFileListView1.SetDirectory(elsewhere);
+        EXPECT_EQ(main->LsFileListView1.Directory(), root) << elsewhere;
     }
     // Nor does it go through a link out of the profile.
     ASSERT_TRUE(testing_support::MakeLink(root + "\\ailleurs", Profiles()));
-    main->LsFileListView1->SetDirectory(root + "\\ailleurs");
-    EXPECT_EQ(main->LsFileListView1->Directory(), root);
+    main->LsFileListView1.SetDirectory(root + "\\ailleurs");
+    EXPECT_EQ(main->LsFileListView1.Directory(), root);
 }
 
 TEST_F(EditingTest, EditingKeepsTheNameUpToItsFirstDotAndNeverLosesTheShortcut) {
@@ -219,8 +203,8 @@ TEST_F(EditingTest, EditingKeepsTheNameUpToItsFirstDotAndNeverLosesTheShortcut) 
     EXPECT_EQ(dialogFields[0], "C:\\windows\\notepad.exe");
     EXPECT_EQ(dialogFields[2], "mr");
     EXPECT_EQ(dialogFields[3], "lettre.txt");
-    EXPECT_FALSE(testing_support::Exists(old));
-    EXPECT_EQ(Read(root + "\\mr.lnk").Arguments, "lettre.txt");
+    EXPECT_FALSE(ui::PathExists(old));
+    EXPECT_EQ(testing_support::ReadShortcut(root + "\\mr.lnk").Arguments, "lettre.txt");
 
     // A shortcut that another program holds cannot be replaced: the edit is
     // refused and leaves every file as it was, nothing of its own behind.
@@ -234,17 +218,16 @@ TEST_F(EditingTest, EditingKeepsTheNameUpToItsFirstDotAndNeverLosesTheShortcut) 
                                           OPEN_EXISTING, 0, nullptr));
         main->ProprietesSelection();
     }
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Erreur en modification du raccourci...");
-    EXPECT_EQ(Read(root + "\\mr.lnk").Target, "C:\\windows\\notepad.exe");
-    EXPECT_FALSE(testing_support::Exists(root + "\\autre.lnk"));
+    ASSERT_EQ(messages.Texts(), std::vector<std::string>{"Erreur en modification du raccourci..."});
+    EXPECT_EQ(testing_support::ReadShortcut(root + "\\mr.lnk").Target, "C:\\windows\\notepad.exe");
+    EXPECT_FALSE(ui::PathExists(root + "\\autre.lnk"));
     EXPECT_EQ(testing_support::EntryNames(root), (std::vector<std::string>{"mr.lnk", "~velmora.lnk"}));
 
     // Editing the entry whose name the program once used for its own writes.
     SelectCaption("~velmora.lnk");
     AcceptShortcut("~velmora", "C:\\windows\\notepad.exe");
     main->ProprietesSelection();
-    EXPECT_EQ(Read(root + "\\~velmora.lnk").Target, "C:\\windows\\notepad.exe");
+    EXPECT_EQ(testing_support::ReadShortcut(root + "\\~velmora.lnk").Target, "C:\\windows\\notepad.exe");
     EXPECT_EQ(testing_support::EntryNames(root), (std::vector<std::string>{"mr.lnk", "~velmora.lnk"}));
 }
 
@@ -255,13 +238,13 @@ TEST_F(EditingTest, ANameAlreadyTakenIsReplacedOnlyWhenConfirmed) {
     AcceptShortcut("Jeu", "C:\\windows\\regedit.exe");
     messages.answer = IDNO;
     main->TBBAjoRClick();
-    EXPECT_EQ(Read(root + "\\Jeu.lnk").Target, "C:\\windows\\notepad.exe");
+    EXPECT_EQ(testing_support::ReadShortcut(root + "\\Jeu.lnk").Target, "C:\\windows\\notepad.exe");
     SelectCaption("notes.lnk");
     main->ProprietesSelection();   // renamed onto Jeu: asked too
-    EXPECT_TRUE(testing_support::Exists(root + "\\Notes.lnk"));
+    EXPECT_TRUE(ui::PathExists(root + "\\Notes.lnk"));
     messages.answer = IDYES;
     main->TBBAjoRClick();
-    EXPECT_EQ(Read(root + "\\Jeu.lnk").Target, "C:\\windows\\regedit.exe");
+    EXPECT_EQ(testing_support::ReadShortcut(root + "\\Jeu.lnk").Target, "C:\\windows\\regedit.exe");
     EXPECT_EQ(messages.shown.size(), 3u);
 }
 
@@ -277,14 +260,14 @@ TEST_F(EditingTest, CopyAndPasteMakeANewShortcutWithTheTargetsOwnIcon) {
 
     SelectCaption("outils");
     main->TBCOPIERClick();
-    EXPECT_TRUE(main->TBCOLLER->Enabled()) << "a folder copies nothing but enables paste";
+    EXPECT_TRUE(main->TBCOLLER.Enabled()) << "a folder copies nothing but enables paste";
     SelectCaption("jeu.lnk");
     main->TBCOPIERClick();
     dialogFields.clear();
     main->TBCOLLERClick();
     EXPECT_TRUE(dialogFields.empty()) << "not beside a shortcut of the same name";
 
-    main->LsFileListView1->SetDirectory(other);
+    main->LsFileListView1.SetDirectory(other);
     main->TBCOLLERClick();
     ASSERT_EQ(dialogFields.size(), 6u);
     EXPECT_EQ(dialogFields[0], "C:\\windows\\system32\\winemine.exe");
@@ -292,7 +275,7 @@ TEST_F(EditingTest, CopyAndPasteMakeANewShortcutWithTheTargetsOwnIcon) {
     EXPECT_EQ(dialogFields[3], "/x");
     EXPECT_EQ(dialogFields[4], "C:\\windows\\system32\\winemine.exe");
     EXPECT_EQ(dialogFields[5], "0");
-    EXPECT_EQ(Read(other + "\\jeu.lnk").Arguments, "/x");
+    EXPECT_EQ(testing_support::ReadShortcut(other + "\\jeu.lnk").Arguments, "/x");
     // Wine's link object reads every show command back as normal: the file's header says what was written.
     std::string file = testing_support::ReadFile(other + "\\jeu.lnk");
     ASSERT_GE(file.size(), 64u);
@@ -309,10 +292,9 @@ TEST_F(EditingTest, AFolderWithAnyOtherAttributeIsTakenForAShortcut) {
     EXPECT_THROW(main->ProprietesSelection(), velmora::EVornShellLink);
     messages.answer = IDYES;
     main->SupprimeSelection();
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[0].text, "Suppression de ce raccourci ?");
-    EXPECT_EQ(messages.shown[1].text, "Erreur en effacement du raccourci...");
-    EXPECT_TRUE(testing_support::Exists(archived));
+    ASSERT_EQ(messages.Texts(),
+              (std::vector<std::string>{"Suppression de ce raccourci ?", "Erreur en effacement du raccourci..."}));
+    EXPECT_TRUE(ui::PathExists(archived));
 }
 
 TEST_F(EditingTest, DeletingAFolderTakesItsContentAfterAYes) {
@@ -323,10 +305,10 @@ TEST_F(EditingTest, DeletingAFolderTakesItsContentAfterAYes) {
     SelectCaption("jeux");
     messages.answer = IDNO;
     main->SupprimeSelection();
-    EXPECT_TRUE(testing_support::Exists(jeux + "\\Mines.lnk"));
+    EXPECT_TRUE(ui::PathExists(jeux + "\\Mines.lnk"));
     messages.answer = IDYES;
     main->SupprimeSelection();
     EXPECT_EQ(messages.shown.back().text, "Suppression de ce dossier ?");
-    EXPECT_FALSE(testing_support::Exists(jeux));
-    EXPECT_EQ(main->LsFileListView1->Count(), 0);
+    EXPECT_FALSE(ui::PathExists(jeux));
+    EXPECT_EQ(main->LsFileListView1.Count(), 0);
 }

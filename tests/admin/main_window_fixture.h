@@ -9,6 +9,8 @@
 #include "admin/selectuser.h"
 #include "admin/unsplash.h"
 #include "shared/ansi_text.h"
+#include "tests/support/input.h"
+#include "tests/support/modal_script.h"
 #include "tests/support/test_folder.h"
 
 #include <gtest/gtest.h>
@@ -29,9 +31,9 @@ class MainWindowTest : public testing::Test {
 protected:
     MainWindowTest() {
         ui::platform().windowsDir = [this] { return windows.Path(); };
-        ui::platform().showModal = [this](ui::Form& form) {
+        modal.script = [this](ui::Form& form) {
             shownForms.push_back(dynamic_cast<TNSplash*>(&form) ? "information" : form.Text());
-            return answer ? answer(form) : ui::mrOk;
+            form.modalResult = answer ? answer(form) : ui::mrOk;
         };
         main = std::make_unique<TMain>();
         nomdossier = std::make_unique<TNomdossier>();
@@ -53,22 +55,18 @@ protected:
         return velmora::UpperCase(Profiles()) + "\\" + velmora::UpperCase(name);
     }
     void Release(TToolbarButton97& button, ui::MouseButton which, bool shift, bool ctrl, bool alt) {
-        BYTE keys[256];
-        GetKeyboardState(keys);
-        keys[VK_MENU] = alt ? 0x80 : 0;
-        SetKeyboardState(keys);
+        testing_support::HeldKeys held(alt ? std::vector<WORD>{VK_MENU} : std::vector<WORD>{});
         RECT r = button.Bounds();
         WPARAM flags = (shift ? MK_SHIFT : 0) | (ctrl ? MK_CONTROL : 0);
         UINT down = which == ui::MouseButton::Right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN;
         UINT up = which == ui::MouseButton::Right ? WM_RBUTTONUP : WM_LBUTTONUP;
-        SendMessageA(main->Wallpaper1->Handle(), down, flags, MAKELPARAM(r.left + 3, r.top + 3));
-        SendMessageA(main->Wallpaper1->Handle(), up, flags, MAKELPARAM(r.left + 3, r.top + 3));
-        keys[VK_MENU] = 0;
-        SetKeyboardState(keys);
+        SendMessageA(main->Wallpaper1.Handle(), down, flags, MAKELPARAM(r.left + 3, r.top + 3));
+        SendMessageA(main->Wallpaper1.Handle(), up, flags, MAKELPARAM(r.left + 3, r.top + 3));
     }
 
     ui::PlatformOverride restore;
     MessageRecorder messages{IDYES};
+    testing_support::ModalScript modal;
     TempFolder windows;
     std::vector<std::string> shownForms;   // "information" or the caption
     std::function<int(ui::Form&)> answer;

@@ -1,6 +1,7 @@
 #include "admin/nomdossier.h"
 
-#include "tests/admin/dialog_test_support.h"
+#include "tests/support/modal_script.h"
+#include "tests/support/input.h"
 #include "tests/support/test_folder.h"
 #include "ui/application.h"
 
@@ -10,10 +11,6 @@ using namespace quorvel;
 using testing_support::ModalScript;
 
 namespace {
-
-void Type(HWND edit, const std::string& text) {
-    for (char c : text) PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 0);
-}
 
 // Posts a key to a control, with Escape behind it so that a loop that missed
 // the key still ends; what is left over is dropped afterwards.
@@ -30,14 +27,8 @@ void DropPending(HWND window) {
 
 }  // namespace
 
-TEST(TNomdossier, IsASmallFixedDialogWithTheFocusOnTheName) {
+TEST(TNomdossier, OpensWithTheFocusOnTheName) {
     TNomdossier dialog;
-    EXPECT_EQ(dialog.Text(), "Nom du dossier...");
-    RECT client = dialog.ClientRect();
-    EXPECT_EQ(client.right, 273);
-    EXPECT_EQ(client.bottom, 72);
-    EXPECT_FALSE(GetWindowLongA(dialog.Handle(), GWL_STYLE) & WS_SYSMENU);
-
     HWND focused = nullptr;
     ModalScript script([&](ui::Form& form) {
         focused = GetFocus();
@@ -50,7 +41,7 @@ TEST(TNomdossier, IsASmallFixedDialogWithTheFocusOnTheName) {
 TEST(TNomdossier, EnterReturnsTheTypedNameAndEscapeCancels) {
     TNomdossier dialog;
     dialog.ENomdossier.SetText("");
-    Type(dialog.ENomdossier.Handle(), "Jeux");
+    testing_support::Type(dialog.ENomdossier.Handle(), "Jeux");
     PostKeyThenEscape(dialog.ENomdossier.Handle(), VK_RETURN);
     EXPECT_EQ(dialog.ShowModal(), ui::mrOk);
     DropPending(dialog.ENomdossier.Handle());
@@ -90,11 +81,7 @@ TEST(TNomdossier, F1OpensTheTopicThatTheCallerSet) {
         // The system turns a real F1 press into its help request.
         SetForegroundWindow(form.Handle());
         dialog.ENomdossier.SetFocus();
-        INPUT keys[2] = {};
-        keys[0].type = keys[1].type = INPUT_KEYBOARD;
-        keys[0].ki.wVk = keys[1].ki.wVk = VK_F1;
-        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(2, keys, sizeof(INPUT));
+        testing_support::PressRealKeys({VK_F1});
         testing_support::Pump(100);
         form.modalResult = ui::mrCancel;
     });

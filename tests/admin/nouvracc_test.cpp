@@ -4,6 +4,7 @@
 #include "admin/selectdossier.h"
 #include "admin/shortcut_names.h"
 #include "tests/admin/dialog_test_support.h"
+#include "tests/support/modal_script.h"
 #include "tests/support/test_folder.h"
 
 #include <gtest/gtest.h>
@@ -80,7 +81,7 @@ TEST(TNouvracc, ChoosingABatchFileFillsTheFieldsAndShowsTheBatchIcon) {
                                  OFN_NONETWORKBUTTON));
 
     EXPECT_EQ(Fields(dialog), (std::vector<std::string>{batch, temp.Path() + "\\", "RUN", "", batch, "0"}));
-    EXPECT_EQ(IconPixels(dialog.ICO.Icon()), FileIconPixels(SystemShell(), 60));
+    EXPECT_EQ(IconPixels(dialog.ICO.Icon()), FileIconPixels(SystemFile("SHELL32.DLL"), 60));
 }
 
 TEST(TNouvracc, PreviewFallsBackOnTheShellIconsByExtension) {
@@ -88,11 +89,11 @@ TEST(TNouvracc, PreviewFallsBackOnTheShellIconsByExtension) {
     TNouvracc dialog;
     std::string program = TestProgram();
     EXPECT_EQ(IconPixels(dialog.ExtraitIcone(program, 1).get()), FileIconPixels(program, 1));
-    auto generic = FileIconPixels(SystemShell(), 2);
+    auto generic = FileIconPixels(SystemFile("SHELL32.DLL"), 2);
     ASSERT_FALSE(generic.empty());
     for (const char* name : {"a.exe", "b.com", "c.Pif", "d.EXE"})
         EXPECT_EQ(IconPixels(dialog.ExtraitIcone(temp.WriteFile(name, "x"), 0).get()), generic) << name;
-    EXPECT_EQ(IconPixels(dialog.ExtraitIcone(temp / "absent.bat", 0).get()), FileIconPixels(SystemShell(), 60));
+    EXPECT_EQ(IconPixels(dialog.ExtraitIcone(temp / "absent.bat", 0).get()), FileIconPixels(SystemFile("SHELL32.DLL"), 60));
     EXPECT_FALSE(dialog.ExtraitIcone(temp.WriteFile("notes.txt", "x"), 0));
     EXPECT_FALSE(dialog.ExtraitIcone("", 0));
     // An index of -1 asks for no icon count in place of an icon.
@@ -108,8 +109,7 @@ TEST(TNouvracc, OkNeedsATargetAndFillsTheStartFolderFromIt) {
     EXPECT_EQ(PressOk(dialog, &afterOk, &refocused), ui::mrCancel);
     EXPECT_EQ(afterOk, ui::mrNone);
     EXPECT_TRUE(refocused);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, kMissingTarget);
+    ASSERT_EQ(messages.Texts(), std::vector<std::string>{kMissingTarget});
     EXPECT_EQ(messages.shown[0].flags, static_cast<UINT>(MB_OK));
 
     // Without a name: the start folder is filled all the same, the name is asked for.
@@ -176,9 +176,9 @@ TEST(TNouvracc, OwnIconButtonGoesBackToTheTargetsFirstIconAndReleasesThePrevious
     TNouvracc dialog;
     std::string program = TestProgram();
     dialog.Cible.SetText(program);
-    dialog.FichierIcone.SetText(SystemShell());
+    dialog.FichierIcone.SetText(SystemFile("SHELL32.DLL"));
     dialog.NumIcone.SetText("12");
-    dialog.ICO.SetIcon(dialog.ExtraitIcone(SystemShell(), 12));
+    dialog.ICO.SetIcon(dialog.ExtraitIcone(SystemFile("SHELL32.DLL"), 12));
     HICON before = dialog.ICO.Icon();
     ASSERT_TRUE(IsLiveIcon(before));
 
@@ -209,7 +209,7 @@ TEST(TNouvracc, ThePreviewOpensTheIconChooserOnlyWithAnIconFile) {
 
 TEST(TNouvracc, AnIconChosenReplacesTheIconAndCancelKeepsIt) {
     TNouvracc dialog;
-    std::string program = TestProgram(), shell = SystemShell();
+    std::string program = TestProgram(), shell = SystemFile("SHELL32.DLL");
     dialog.FichierIcone.SetText(program);
     dialog.NumIcone.SetText("1");
     dialog.ICO.SetIcon(dialog.ExtraitIcone(program, 1));

@@ -1,6 +1,7 @@
 #include "admin/options.h"
 
-#include "tests/admin/typing.h"
+#include "tests/support/input.h"
+#include "tests/support/modal_script.h"
 #include "tests/support/test_folder.h"
 
 #include <gtest/gtest.h>
@@ -53,11 +54,10 @@ TEST_F(OptionsDialog, AProfileWithoutSettingsGetsExactlyTheSevenKeysAndOneMessag
     EXPECT_EQ(LinesOf(profiles / "JEAN.INI"),
               (Lines{"[Taskbar]", "visible=1", "[Windows]", "Exit=1", "Session=0", "[DiskA]", "Visible=0",
                      "[BackGround]", "Color=8421376", "[Text]", "Color=16777215", "Transparent=1"}));
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Création d'un nouveau fichier de paramétrage...");
+    ASSERT_EQ(messages.Texts(), std::vector<std::string>{"Création d'un nouveau fichier de paramétrage..."});
     EXPECT_EQ(dialog.Values(), (OptionValues{true, true, false, false, "8421376", "", "16777215", "", true}));
-    EXPECT_EQ(dialog.Panel1->Color(), std::optional<COLORREF>(RGB(0, 128, 128)));
-    EXPECT_FALSE(dialog.Panel3->Color().has_value());
+    EXPECT_EQ(dialog.Panel1.Color(), std::optional<COLORREF>(RGB(0, 128, 128)));
+    EXPECT_FALSE(dialog.Panel3.Color().has_value());
 
     ChargeParametres(dialog, profiles / "JEAN", nullptr);
     EXPECT_EQ(messages.shown.size(), 1u) << "the file exists now: no second message";
@@ -87,7 +87,7 @@ TEST_F(OptionsDialog, LoadTakesFlagsExactlyAndColoursOnlyWhenUsable) {
     ChargeParametres(dialog, profiles / "LUC", nullptr);
     EXPECT_EQ(dialog.Values(), (OptionValues{false, false, true, true, "8421376", "C:\\FONDS\\Mer.BMP", "", "", true}))
         << "a stored 0 unticks the box that starts ticked; a flag of 2 is off";
-    EXPECT_EQ(dialog.Panel4->Text(), "mer.bmp");
+    EXPECT_EQ(dialog.Panel4.Text(), "mer.bmp");
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -110,8 +110,8 @@ TEST_F(OptionsDialog, NothingOfTheProfileBeforeIsCarriedIntoTheNextSave) {
     ChargeParametres(dialog, profiles / "ANNE", nullptr);
     ChargeParametres(dialog, profiles / "BRUNO", nullptr);
     EXPECT_EQ(dialog.Values(), (OptionValues{true, true, false, false, "", "", "0", "", true}));
-    EXPECT_EQ(dialog.Panel4->Text(), "");
-    EXPECT_FALSE(dialog.Panel1->Color().has_value());
+    EXPECT_EQ(dialog.Panel4.Text(), "");
+    EXPECT_FALSE(dialog.Panel1.Color().has_value());
 
     SauveParametres(dialog, profiles / "BRUNO");
     EXPECT_EQ(Read("BRUNO", velmora::kTextBackColor), "absent");
@@ -120,39 +120,37 @@ TEST_F(OptionsDialog, NothingOfTheProfileBeforeIsCarriedIntoTheNextSave) {
 }
 
 TEST_F(OptionsDialog, ClosingWithoutOkLeavesTheControlsThatAreSaved) {
-    ui::platform().showModal = [](ui::Form& form) {
-        SendMessageA(dynamic_cast<TFOptions&>(form).diskA->Handle(), BM_CLICK, 0, 0);
+    testing_support::ModalScript script([](ui::Form& form) {
+        SendMessageA(dynamic_cast<TFOptions&>(form).diskA.Handle(), BM_CLICK, 0, 0);
         PostMessageA(form.Handle(), WM_CLOSE, 0, 0);
         ui::Application::Instance().ProcessMessages();
-        return form.modalResult;
-    };
+    });
     EXPECT_EQ(dialog.ShowModal(), ui::mrCancel);
     SauveParametres(dialog, profiles / "JEAN");
     EXPECT_EQ(Read("JEAN", velmora::kDriveAVisible), "1");
 
-    ui::platform().showModal = [](ui::Form& form) {
-        testing_support::PressKey(dynamic_cast<TFOptions&>(form).session->Handle(), VK_RETURN);
-        return form.modalResult;
+    script.script = [](ui::Form& form) {
+        testing_support::PressKey(dynamic_cast<TFOptions&>(form).session.Handle(), VK_RETURN);
     };
     EXPECT_EQ(dialog.ShowModal(), ui::mrOk) << "Enter presses OK";
 }
 
 TEST_F(OptionsDialog, ColourButtonsStoreTheChosenColourAsDecimalText) {
     AnswerColor(RGB(255, 0, 0));
-    dialog.SpeedButton1->Click();
+    dialog.SpeedButton1.Click();
     AnswerColor(RGB(0, 0, 255));
-    dialog.SpeedButton4->Click();
+    dialog.SpeedButton4.Click();
     AnswerColor(RGB(0, 128, 0));
-    dialog.SpeedButton5->Click();
-    EXPECT_EQ(dialog.DesktopColor->Text(), "255");
-    EXPECT_EQ(dialog.TextColor->Text(), "16711680");
-    EXPECT_EQ(dialog.TextBackColor->Text(), "32768");
-    EXPECT_EQ(dialog.Panel3->Color(), std::optional<COLORREF>(RGB(0, 128, 0)));
+    dialog.SpeedButton5.Click();
+    EXPECT_EQ(dialog.DesktopColor.Text(), "255");
+    EXPECT_EQ(dialog.TextColor.Text(), "16711680");
+    EXPECT_EQ(dialog.TextBackColor.Text(), "32768");
+    EXPECT_EQ(dialog.Panel3.Color(), std::optional<COLORREF>(RGB(0, 128, 0)));
 
     AnswerColor(std::nullopt);
-    dialog.SpeedButton4->Click();
+    dialog.SpeedButton4.Click();
     EXPECT_EQ(asked.back(), RGB(0, 0, 255)) << "the dialog opens on the current colour";
-    EXPECT_EQ(dialog.TextColor->Text(), "16711680") << "a cancelled dialog keeps it";
+    EXPECT_EQ(dialog.TextColor.Text(), "16711680") << "a cancelled dialog keeps it";
 }
 
 TEST_F(OptionsDialog, PictureChoiceShowsTheLowerCaseNameAndRemovalEmptiesBoth) {
@@ -162,17 +160,17 @@ TEST_F(OptionsDialog, PictureChoiceShowsTheLowerCaseNameAndRemovalEmptiesBoth) {
         lstrcpynA(ofn.lpstrFile, chosen.c_str(), ofn.nMaxFile);
         return true;
     };
-    dialog.SpeedButton2->Click();
-    EXPECT_EQ(dialog.NomImage->Text(), chosen);
-    EXPECT_EQ(dialog.Panel4->Text(), "fond d'été.bmp");
+    dialog.SpeedButton2.Click();
+    EXPECT_EQ(dialog.NomImage.Text(), chosen);
+    EXPECT_EQ(dialog.Panel4.Text(), "fond d'été.bmp");
 
     ui::platform().openFileDialog = [](OPENFILENAMEA&) { return false; };
-    dialog.SpeedButton2->Click();
-    EXPECT_EQ(dialog.NomImage->Text(), chosen) << "a cancelled choice changes nothing";
+    dialog.SpeedButton2.Click();
+    EXPECT_EQ(dialog.NomImage.Text(), chosen) << "a cancelled choice changes nothing";
 
-    dialog.SpeedButton3->Click();
-    EXPECT_EQ(dialog.NomImage->Text(), "");
-    EXPECT_EQ(dialog.Panel4->Text(), "");
+    dialog.SpeedButton3.Click();
+    EXPECT_EQ(dialog.NomImage.Text(), "");
+    EXPECT_EQ(dialog.Panel4.Text(), "");
 }
 
 TEST_F(OptionsDialog, SettingsThatCannotBeWrittenStopWithTheFileName) {
@@ -195,14 +193,8 @@ TEST_F(OptionsDialog, F1OpensTheHelpTopicOfTheDialog) {
     };
     dialog.Show();
     SetForegroundWindow(dialog.Handle());
-    SetFocus(dialog.CloseWin->Handle());
-    INPUT keys[2] = {};
-    for (INPUT& key : keys) {
-        key.type = INPUT_KEYBOARD;
-        key.ki.wVk = VK_F1;
-    }
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
+    SetFocus(dialog.CloseWin.Handle());
+    testing_support::PressRealKeys({VK_F1});
     testing_support::Pump(100);
     dialog.Hide();
     EXPECT_EQ(topics, (std::vector<ULONG_PTR>{80}));

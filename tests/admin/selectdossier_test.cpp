@@ -1,52 +1,27 @@
 #include "admin/selectdossier.h"
 
-#include "tests/admin/dialog_test_support.h"
+#include "tests/support/modal_script.h"
 #include "tests/support/test_folder.h"
 
 #include <gtest/gtest.h>
 
 using namespace quorvel;
+using testing_support::CurrentFolder;
+using testing_support::LongPath;
 using testing_support::ModalScript;
 using testing_support::TempFolder;
 
-namespace {
-
-// Makes a folder the process's current one for a test's scope.
-class CurrentFolder {
-public:
-    explicit CurrentFolder(const std::string& path) {
-        GetCurrentDirectoryA(sizeof saved_, saved_);
-        SetCurrentDirectoryA(path.c_str());
-    }
-    ~CurrentFolder() { SetCurrentDirectoryA(saved_); }
-
-private:
-    char saved_[MAX_PATH] = {};
-};
-
-RECT Bounds(const ui::Window& w) { return w.BoundsRect(); }
-
-std::string LongPath(const std::string& path) {
-    char full[MAX_PATH] = {};
-    GetLongPathNameA(path.c_str(), full, sizeof full);
-    return full;
-}
-
-}  // namespace
-
 TEST(TSelectdossier, ShowingFitsTheWindowAroundTheListsAndSpacesTheButtons) {
     TSelectdossier dialog;
-    EXPECT_EQ(dialog.Text(), "Sélection d'un dossier");
-    EXPECT_TRUE(GetWindowLongA(dialog.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     ModalScript script([&](ui::Form& form) {
         RECT client = form.ClientRect();
         EXPECT_EQ(client.right, 193);
         EXPECT_EQ(client.bottom, 229);
-        EXPECT_EQ(Bounds(dialog.DriveComboBox1).left, 5);
-        EXPECT_EQ(Bounds(dialog.DirectoryListBox1).left, 5);
-        EXPECT_EQ(Bounds(dialog.BitBtn1).left, 17);
-        EXPECT_EQ(Bounds(dialog.BitBtn2).left, 104);
-        EXPECT_EQ(Bounds(dialog.BitBtn1).top, 194);
+        EXPECT_EQ(dialog.DriveComboBox1.BoundsRect().left, 5);
+        EXPECT_EQ(dialog.DirectoryListBox1.BoundsRect().left, 5);
+        EXPECT_EQ(dialog.BitBtn1.BoundsRect().left, 17);
+        EXPECT_EQ(dialog.BitBtn2.BoundsRect().left, 104);
+        EXPECT_EQ(dialog.BitBtn1.BoundsRect().top, 194);
         form.modalResult = ui::mrCancel;
     });
     dialog.ShowModal();

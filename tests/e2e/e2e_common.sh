@@ -8,9 +8,7 @@ out="$build/e2e/$1"
 rm -rf "$out" && mkdir -p "$out"
 VELMORA_PREFIX="$build/e2e-prefix"
 . "$e2e_here/../../scripts/wine-env.sh"
-velmora_private_display || exit 1
-trap 'wineserver -k 2>/dev/null; kill $VELMORA_XVFB 2>/dev/null' EXIT
-velmora_prefix
+velmora_start private
 wineserver -k 2>/dev/null
 wineserver -w
 

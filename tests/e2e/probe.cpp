@@ -24,6 +24,8 @@
 //                                              a visible window shows TEXT as the first line
 //                                              of a child's text (a help topic's title)
 // CLASS or TITLE "-" matches any.
+#include "tests/support/input.h"
+
 #include <windows.h>
 
 #include <cctype>
@@ -34,6 +36,8 @@
 #include <vector>
 
 namespace {
+
+using testing_support::ChordInputs;
 
 const char* Arg(const char* s) { return std::strcmp(s, "-") == 0 ? nullptr : s; }
 
@@ -56,14 +60,6 @@ INPUT Mouse(DWORD flags, int x, int y) {
     in.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
     in.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
     in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    return in;
-}
-
-INPUT Key(WORD vk, bool up) {
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     return in;
 }
 
@@ -151,23 +147,22 @@ int main(int argc, char** argv) {
     if (command == "type" && argc == 3) {
         std::vector<INPUT> keys;
         for (const char* c = argv[2]; *c; ++c) {
-            WORD vk = static_cast<WORD>(std::toupper(static_cast<unsigned char>(*c)));
-            keys.push_back(Key(vk, false));
-            keys.push_back(Key(vk, true));
+            std::vector<INPUT> key = ChordInputs({static_cast<WORD>(std::toupper(static_cast<unsigned char>(*c)))});
+            keys.insert(keys.end(), key.begin(), key.end());
         }
         Send(keys);
         return 0;
     }
     if (command == "keys-alt" && argc == 3) {
         WORD vk = std::string(argv[2]) == "f4" ? VK_F4 : static_cast<WORD>(std::toupper(static_cast<unsigned char>(argv[2][0])));
-        Send({Key(VK_MENU, false), Key(vk, false), Key(vk, true), Key(VK_MENU, true)});
+        Send(ChordInputs({VK_MENU, vk}));
         return 0;
     }
     if (command == "key" && argc == 3) {
         std::string name = argv[2];
         WORD vk = name == "tab" ? VK_TAB : name == "insert" ? VK_INSERT : name == "f1" ? VK_F1
                 : name == "backspace" ? VK_BACK : name == "escape" ? VK_ESCAPE : VK_RETURN;
-        Send({Key(vk, false), Key(vk, true)});
+        Send(ChordInputs({vk}));
         return 0;
     }
     if (command == "text" && argc == 3) {
@@ -198,10 +193,11 @@ int main(int argc, char** argv) {
         bool right = std::string(argv[2]) == "right";
         int x = std::atoi(argv[3]), y = std::atoi(argv[4]);
         // The keys stay down while the click is handled, as a hand holds them.
-        Send({Key(VK_CONTROL, false), Key(VK_MENU, false)});
+        std::vector<INPUT> keys = ChordInputs({VK_CONTROL, VK_MENU});
+        Send({keys[0], keys[1]});
         Click(x, y, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN,
               right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
-        Send({Key(VK_MENU, true), Key(VK_CONTROL, true)});
+        Send({keys[2], keys[3]});
         return 0;
     }
     if (command == "inked" && argc == 6) {
@@ -221,7 +217,7 @@ int main(int argc, char** argv) {
         return w ? 0 : 1;
     }
     if (command == "enter") {
-        Send({Key(VK_RETURN, false), Key(VK_RETURN, true)});
+        Send(ChordInputs({VK_RETURN}));
         return 0;
     }
     if (command == "close" && argc == 4) {

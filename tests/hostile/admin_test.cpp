@@ -25,43 +25,36 @@ protected:
         // hidden, takes its clicks without redrawing at each selection.
         for (ui::Form* form : std::initializer_list<ui::Form*>{main.get(), nouvracc.get(), options.get()})
             SetWindowPos(form->Handle(), nullptr, -3000, -3000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        ShowWindow(main->Wallpaper1->Handle(), SW_HIDE);
+        ShowWindow(main->Wallpaper1.Handle(), SW_HIDE);
         Shown();
     }
 
     // A key pressed in the list, through the program's message dispatch.
     // Answers what escaped it: an exception there ends the program.
     std::string Key(WORD key, bool ctrl = false) {
-        SetFocus(main->LsFileListView1->Handle());
-        BYTE keys[256];
-        GetKeyboardState(keys);
-        keys[VK_CONTROL] = ctrl ? 0x80 : 0;
-        SetKeyboardState(keys);
-        PostMessageA(main->LsFileListView1->Handle(), WM_KEYDOWN, key, 1);
+        SetFocus(main->LsFileListView1.Handle());
+        testing_support::HeldKeys held(ctrl ? std::vector<WORD>{VK_CONTROL} : std::vector<WORD>{});
+        PostMessageA(main->LsFileListView1.Handle(), WM_KEYDOWN, key, 1);
         std::string escaped;
         try {
             ui::Application::Instance().ProcessMessages();
         } catch (const std::exception& e) {
             escaped = e.what();
         }
-        keys[VK_CONTROL] = 0;
-        SetKeyboardState(keys);
         return escaped;
     }
     bool Select(const std::string& caption) {
-        for (int i = 0; i < main->LsFileListView1->Count(); ++i)
-            if (main->LsFileListView1->ItemText(i) == caption) {
-                main->LsFileListView1->Select(i);
+        for (int i = 0; i < main->LsFileListView1.Count(); ++i)
+            if (main->LsFileListView1.ItemText(i) == caption) {
+                main->LsFileListView1.Select(i);
                 return true;
             }
         return false;
     }
     // What was shown since the last call: message texts, then form captions.
     std::vector<std::string> Shown() {
-        std::vector<std::string> shown;
-        for (const auto& m : messages.shown) shown.push_back(m.text);
+        std::vector<std::string> shown = messages.TakeTexts();
         for (const auto& f : shownForms) shown.push_back("[" + f + "]");
-        messages.shown.clear();
         shownForms.clear();
         return shown;
     }
@@ -96,7 +89,7 @@ TEST_F(HostileAdminTest, EnterCopyAndPropertiesOpenTheShortcutOrTellWhyAndLoseNo
             MakeLinkCase(batch.emplace_back("link", n), root + "\\c" + std::to_string(n) + ".lnk");
         {
             CaseGuard guard(batch);
-            main->LsFileListView1->SetDirectory(root + "\\");
+            main->LsFileListView1.SetDirectory(root + "\\");
         }
         for (const Case& c : batch) {
             CaseGuard guard(c);
@@ -126,7 +119,7 @@ TEST_F(HostileAdminTest, EnterCopyAndPropertiesOpenTheShortcutOrTellWhyAndLoseNo
                 answer = nullptr;
             }
             if (!readable || edited) {
-                Release(*main->TBBPro, ui::MouseButton::Left, false, false, false);
+                Release(main->TBBPro, ui::MouseButton::Left, false, false, false);
                 std::vector<std::string> shown = Shown();
                 bool refused = shown == std::vector<std::string>{dialog, "Erreur en modification du raccourci..."};
                 if (shown != std::vector<std::string>{readable ? dialog : error} && !refused)
@@ -148,7 +141,7 @@ TEST_F(HostileAdminTest, ASettingsFileOpensAndTheOptionsOkWritesBackWhatTheDialo
         CaseGuard guard(c);
         main->ChargeParametres();
         quorvel::OptionValues shown = options->Values();
-        Release(*main->TBBOpt, ui::MouseButton::Left, false, false, false);
+        Release(main->TBBOpt, ui::MouseButton::Left, false, false, false);
         std::vector<std::string> texts = Shown();
         if (texts.size() != 1 || texts[0] != "[" + options->Text() + "]") {
             failures.Add(c, "opening and the options' OK showed more than the dialog", testing::PrintToString(texts));

@@ -15,12 +15,6 @@ namespace {
 constexpr uint32_t kHasIdList = 0x1, kHasLinkInfo = 0x2, kIsUnicode = 0x80;
 constexpr size_t kHeaderSize = 0x4C, kFlagsOffset = 0x14;
 
-std::string SystemFile(const char* name) {
-    char dir[MAX_PATH];
-    GetSystemDirectoryA(dir, sizeof dir);
-    return std::string(dir) + "\\" + name;
-}
-
 std::string Printable(Rng& rng, size_t n) {
     std::string text(n, ' ');
     for (char& c : text) c = static_cast<char>(0x20 + rng.Below(0xE0));   // CP1252 letters included
@@ -29,8 +23,8 @@ std::string Printable(Rng& rng, size_t n) {
 
 std::string GeneratedTarget(Rng& rng) {
     switch (rng.Below(8)) {
-        case 0: return SystemFile("notepad.exe");
-        case 1: return SystemFile("winemine.exe");
+        case 0: return testing_support::SystemFile("notepad.exe");
+        case 1: return testing_support::SystemFile("winemine.exe");
         case 2: return "C:\\Programmes\\absent\\prog.exe";
         case 3: return "\\\\serveur\\partage\\outil.exe";
         case 4: return "notes.txt";

@@ -21,14 +21,6 @@ protected:
         profile = MakeProfile("marc");
     }
 
-    // The texts shown since the last call.
-    std::vector<std::string> NewMessages() {
-        std::vector<std::string> texts;
-        for (const auto& m : messages.shown) texts.push_back(m.text);
-        messages.shown.clear();
-        return texts;
-    }
-
     std::string profile;
     Failures failures;
     // COM stays started for the whole run, so that each link read does not
@@ -75,7 +67,7 @@ TEST_F(HostileShellTest, EachShortcutGetsAnIconAndStartsWhatItNamesOrTellsWhyNot
             return s;
         }();
         SetWindowPos(shell->Handle(), nullptr, 0, 0, 600, 420, SWP_NOZORDER | SWP_NOACTIVATE);
-        for (const std::string& text : NewMessages()) failures.Add(batch[0], "loading showed a message", text);
+        for (const std::string& text : messages.TakeTexts()) failures.Add(batch[0], "loading showed a message", text);
 
         for (int slot = 1; slot <= static_cast<int>(batch.size()); ++slot) {
             auto found = byPath.find(shell->Slots[slot].Path);
@@ -93,7 +85,7 @@ TEST_F(HostileShellTest, EachShortcutGetsAnIconAndStartsWhatItNamesOrTellsWhyNot
             startAnswer = slot % 4 ? 33 : 2;   // now and then the system cannot start it
             size_t startedBefore = started.size();
             shell_testing::DoubleClickAt(shell->Handle(), dovrane::IconRect(slot));
-            std::vector<std::string> shown = NewMessages();
+            std::vector<std::string> shown = messages.TakeTexts();
             std::vector<std::string> expectedShown;
             if (!error.empty()) expectedShown.push_back(error);
             else if (startAnswer < 32) expectedShown.push_back("Accès impossible...");
@@ -117,7 +109,7 @@ TEST_F(HostileShellTest, ASettingsFileGivesColoursAndFlagsWithoutAWord) {
         MakeSettingsCase(c, velmora::SettingsFileOf(Profiles(), "marc"));
         CaseGuard guard(c);
         shell->LoadProfile();
-        for (const std::string& text : NewMessages()) failures.Add(c, "loading showed a message", text);
+        for (const std::string& text : messages.TakeTexts()) failures.Add(c, "loading showed a message", text);
         const std::pair<const char*, COLORREF> colors[] = {{"desktop", shell->Color()},
                                                            {"text", shell->lb[1]->FontColor()},
                                                            {"text background", shell->lb[1]->Color()}};
@@ -135,7 +127,7 @@ TEST_F(HostileShellTest, TheDesktopShowsThePicturesColoursOrItsOwnNeverAnother) 
         Settings("marc", "[BackGround]\r\nImage=" + c.path + "\r\n");
         CaseGuard guard(c);
         shell.LoadProfile();
-        for (const std::string& text : NewMessages()) failures.Add(c, "loading showed a message", text);
+        for (const std::string& text : messages.TakeTexts()) failures.Add(c, "loading showed a message", text);
         if (c.kind == kIntact && !shell.BackBitmap) failures.Add(c, "an intact picture is not shown");
         std::vector<COLORREF> allowed = PictureColors();
         allowed.push_back(shell.Color());

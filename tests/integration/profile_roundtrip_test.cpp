@@ -4,8 +4,9 @@
 #include "shared/ansi_text.h"
 #include "shared/profile_store.h"
 #include "shared/registry.h"
-#include "shared/shell_link.h"
 #include "shell/vantrel95.h"
+#include "tests/support/pixels.h"
+#include "tests/support/shortcut_file.h"
 #include "tests/support/test_folder.h"
 
 #include <gtest/gtest.h>
@@ -15,13 +16,7 @@ using testing_support::TempFolder;
 namespace {
 
 std::string WriteBitmap(const TempFolder& dir) {
-    BITMAPINFOHEADER info = {sizeof info, 8, 8, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof file + sizeof info};
-    std::string pixels(8 * 8 * 3, '\x40');
-    file.bfSize = file.bfOffBits + pixels.size();
-    std::string bytes(reinterpret_cast<char*>(&file), sizeof file);
-    bytes.append(reinterpret_cast<char*>(&info), sizeof info);
-    return dir.WriteFile("fond.bmp", bytes + pixels);
+    return dir.WriteFile("fond.bmp", testing_support::BitmapFile(8, 8, [](int, int) { return RGB(0x40, 0x40, 0x40); }));
 }
 
 }  // namespace
@@ -40,10 +35,7 @@ TEST(ProfileRoundTrip, WhatTheAdministratorChoseIsWhatTheUserSees) {
     bool hadPassword = vendor.HasValue(velmora::kPasswordValue);
     if (!hadPassword) vendor.WriteString(velmora::kPasswordValue, velmora::PaddedPassword("x"));
 
-    velmora::TVornShellLink link;
-    link.SetFileName(root + "\\Notes");
-    link.Target = "C:\\windows\\notepad.exe";
-    link.WriteLink();
+    testing_support::WriteShortcut(root + "\\Notes", "C:\\windows\\notepad.exe");
 
     quorvel::TFOptions options;
     quorvel::OptionValues chosen = {false, false, true, true, std::to_string(RGB(10, 20, 30)),

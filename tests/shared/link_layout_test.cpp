@@ -1,6 +1,7 @@
 #include "shared/link_layout.h"
 #include "shared/shell_link.h"
 
+#include "tests/support/shortcut_file.h"
 #include "tests/support/test_folder.h"
 
 #include <gtest/gtest.h>
@@ -15,14 +16,8 @@ namespace {
 // A link to an existing program: the system object writes its item list and
 // its location block.
 std::string WrittenLink(const TempFolder& dir) {
-    char system[MAX_PATH];
-    GetSystemDirectoryA(system, sizeof system);
-    TVornShellLink link;
-    link.SetFileName(dir / "Jeu");
-    link.Target = std::string(system) + "\\winemine.exe";
-    link.Arguments = "/x";
-    link.WriteLink();
-    return testing_support::ReadFile(link.FileName());
+    return testing_support::ReadFile(
+        testing_support::WriteShortcut(dir / "Jeu", testing_support::SystemFile("winemine.exe"), "/x"));
 }
 
 uint32_t Get(const std::string& b, size_t at, size_t width) {

@@ -3,6 +3,7 @@
 #include "shared/registry.h"
 #include "ui/handles.h"
 #include "tests/support/test_folder.h"
+#include "ui/path_kind.h"
 
 #include <gtest/gtest.h>
 
@@ -104,7 +105,7 @@ TEST(ShellLinkFile, WriteThenReadThroughTheSystemObject) {
     writer.WriteLink();
 
     std::string file = dir / "Bloc-notes.lnk";
-    ASSERT_TRUE(testing_support::Exists(file));
+    ASSERT_TRUE(ui::PathExists(file));
     EXPECT_EQ(StoredShowCmd(file), 2) << "an unusual show command is written back unchanged";
     EXPECT_EQ(StoredHotKey(file), 0x0674);
 
@@ -193,7 +194,7 @@ TEST(ShellLinkFile, WritesThatCannotBeMadeAreRefusedWhole) {
     } catch (const EVornShellLink& e) {
         EXPECT_STREQ(e.what(), "Erreur en écriture.");
     }
-    EXPECT_FALSE(testing_support::Exists(dir / "long.lnk"));
+    EXPECT_FALSE(ui::PathExists(dir / "long.lnk"));
 
     link.Arguments = std::string(255, 'a');
     link.WriteLink();
@@ -211,7 +212,7 @@ TEST(ShellLinkFile, AnEmptyTargetStillMakesAFile) {
     TVornShellLink link;
     link.SetFileName(dir / std::string(200, 'L'));
     link.WriteLink();
-    EXPECT_TRUE(testing_support::Exists(link.FileName()));
+    EXPECT_TRUE(ui::PathExists(link.FileName()));
     TVornShellLink reader;
     reader.SetFileName(link.FileName());
     reader.ReadLink();

@@ -1,16 +1,15 @@
 #include "tests/shell/shell_fixture.h"
 
 #include "shell/umdp.h"
+#include "tests/support/input.h"
+#include "tests/support/modal_script.h"
 
 using namespace dovrane;
 using shell_testing::ShellTest;
+using testing_support::Type;
 using velmora::RegistryKey;
 
 namespace {
-
-void Type(HWND edit, const std::string& text) {
-    for (char c : text) SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 0);
-}
 
 class CommandsTest : public ShellTest {
 protected:
@@ -28,14 +27,12 @@ protected:
 
     // Answers the unload dialog: types the text, then presses the button.
     void AnswerUnload(const std::string& typed, bool ok) {
-        ui::platform().showModal = [=, this](ui::Form& form) {
+        unloadDialog.script = [=, this](ui::Form& form) {
             auto& dialog = dynamic_cast<TFMDP&>(form);
-            dialogSeen = true;
-            shownText = dialog.MDP->Text();
-            Type(dialog.MDP->Handle(), typed);
-            if (ok) dialog.BitBtn1->Click();
-            else dialog.BitBtn2->Click();
-            return dialog.modalResult;
+            shownText = dialog.MDP.Text();
+            Type(dialog.MDP.Handle(), typed);
+            if (ok) dialog.BitBtn1.Click();
+            else dialog.BitBtn2.Click();
         };
     }
 
@@ -43,7 +40,7 @@ protected:
     bool NoDesktop() const { return RegistryKey::Open(HKEY_CURRENT_USER, velmora::kPoliciesKey).HasValue(velmora::kNoDeskTop); }
 
     std::unique_ptr<TVantrel95> shell;
-    bool dialogSeen = false;
+    testing_support::ModalScript unloadDialog;
     std::string shownText;
 };
 
@@ -53,7 +50,7 @@ TEST_F(CommandsTest, TheRightPasswordUnloadsTheShell) {
     AnswerUnload("abc", true);
     ShowWindow(fakeStart, SW_HIDE);
     shell->TBIconDechargeLeftBtnDblClick();
-    ASSERT_TRUE(dialogSeen);
+    ASSERT_GT(unloadDialog.shown, 0);
     EXPECT_EQ(shownText, "__________") << "the field starts empty";
     EXPECT_TRUE(shell->CloseAllowed);
     EXPECT_FALSE(RunEntry());
@@ -87,18 +84,18 @@ TEST_F(CommandsTest, AWrongPasswordOrCancelChangesNothing) {
 TEST_F(CommandsTest, ThePasswordFieldTakesTenLettersOrDigitsAndEnterValidatesNothing) {
     TFMDP dialog;
     dialog.Show();
-    Type(dialog.MDP->Handle(), "a1-é b2c3d4e5f6");
-    EXPECT_EQ(dialog.MDP->MaskText(), "a1éb2c3d4e") << "no sign, no blank, no eleventh character";
-    EXPECT_EQ(dialog.MDP->Text(), "##########");
-    dialog.MDP->Clear();
-    Type(dialog.MDP->Handle(), "ab");
-    EXPECT_EQ(dialog.MDP->MaskText(), "ab        ");
-    EXPECT_EQ(dialog.MDP->Text(), "##________");
-    SendMessageA(dialog.MDP->Handle(), WM_CHAR, VK_BACK, 0);
-    EXPECT_EQ(dialog.MDP->MaskText(), "a         ");
+    Type(dialog.MDP.Handle(), "a1-é b2c3d4e5f6");
+    EXPECT_EQ(dialog.MDP.MaskText(), "a1éb2c3d4e") << "no sign, no blank, no eleventh character";
+    EXPECT_EQ(dialog.MDP.Text(), "##########");
+    dialog.MDP.Clear();
+    Type(dialog.MDP.Handle(), "ab");
+    EXPECT_EQ(dialog.MDP.MaskText(), "ab        ");
+    EXPECT_EQ(dialog.MDP.Text(), "##________");
+    SendMessageA(dialog.MDP.Handle(), WM_CHAR, VK_BACK, 0);
+    EXPECT_EQ(dialog.MDP.MaskText(), "a         ");
 
-    MSG enter = {dialog.MDP->Handle(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
-    SetFocus(dialog.MDP->Handle());
+    MSG enter = {dialog.MDP.Handle(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    SetFocus(dialog.MDP.Handle());
     PostMessageA(enter.hwnd, enter.message, enter.wParam, enter.lParam);
     testing_support::Pump(50);
     EXPECT_EQ(dialog.modalResult, ui::mrNone);
@@ -135,12 +132,12 @@ TEST_F(CommandsTest, ShutDownAnsweredNoShowsTheTaskbarAgain) {
 TEST_F(CommandsTest, TrayCommandsWaitWhileADialogIsOpen) {
     auto doubleClick = [](TTBICON& icon) { SendMessageA(icon.Handle(), kTrayCallbackMessage, 0, WM_LBUTTONDBLCLK); };
     int dialogs = 0;
-    ui::platform().showModal = [&](ui::Form&) {
+    testing_support::ModalScript script([&](ui::Form& form) {
         ++dialogs;
         for (TTBICON* icon : {shell->TBIconDecharge.get(), shell->TBIconQuit.get(), shell->TBIconInfo.get()})
             doubleClick(*icon);
-        return ui::mrCancel;
-    };
+        form.modalResult = ui::mrCancel;
+    });
     doubleClick(*shell->TBIconDecharge);
     EXPECT_EQ(dialogs, 1) << "no second password dialog";
     EXPECT_TRUE(messages.shown.empty()) << "no shut-down question over it";
@@ -173,13 +170,10 @@ TEST_F(CommandsTest, ShutDownRemovesTheEntriesBeforeAsking) {
     EXPECT_FALSE(TakeQuit()) << "the session ends the program";
 
     // Ctrl+Alt clicks have no unload icon left to show.
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_MENU] = 0x80;
-    SetKeyboardState(keys);
-    SendMessageA(shell->Handle(), WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, MAKELPARAM(500, 300));
-    keys[VK_MENU] = 0;
-    SetKeyboardState(keys);
+    {
+        testing_support::HeldKeys alt({VK_MENU});
+        SendMessageA(shell->Handle(), WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, MAKELPARAM(500, 300));
+    }
     EXPECT_EQ(shell->TBIconDecharge, nullptr);
 }
 

@@ -1,4 +1,5 @@
 #include "tests/shell/shell_fixture.h"
+#include "tests/support/pixels.h"
 
 #include "resources/resource_ids.h"
 #include "shell/system_icons.h"
@@ -9,16 +10,10 @@
 #include <map>
 
 using namespace dovrane;
-using shell_testing::IconPixels;
+using testing_support::IconPixels;
 using shell_testing::ShellTest;
 
 namespace {
-
-std::string SystemProgram(const char* name) {
-    char dir[MAX_PATH];
-    GetSystemDirectoryA(dir, sizeof dir);
-    return std::string(dir) + "\\" + name;
-}
 
 // Label caption -> slot index, over the visible slots 1 to 23.
 std::map<std::string, int> VisibleSlots(const TVantrel95& shell) {
@@ -32,10 +27,10 @@ std::map<std::string, int> VisibleSlots(const TVantrel95& shell) {
 
 TEST_F(ShellTest, ShortcutsAndFoldersFillTheSlots) {
     std::string profile = MakeProfile("marc");
-    MakeShortcut(profile, "Jeu", SystemProgram("winemine.exe"));
-    MakeShortcut(profile, "Notes", SystemProgram("notepad.exe"));
+    MakeShortcut(profile, "Jeu", testing_support::SystemFile("winemine.exe"));
+    MakeShortcut(profile, "Notes", testing_support::SystemFile("notepad.exe"));
     CreateDirectoryA((profile + "\\Outils").c_str(), nullptr);
-    MakeShortcut(profile, "Mon.jeu", SystemProgram("winemine.exe"));
+    MakeShortcut(profile, "Mon.jeu", testing_support::SystemFile("winemine.exe"));
     testing_support::TempFolder::WriteAt(profile + "\\Dos.pif", std::string(545, '\0'));
 
     auto shell = MakeShell();
@@ -61,7 +56,7 @@ TEST_F(ShellTest, ShortcutsAndFoldersFillTheSlots) {
 
 TEST_F(ShellTest, IconsComeFromTheLinkTheTargetOrTheSystem) {
     std::string profile = MakeProfile("marc");
-    MakeShortcut(profile, "Jeu", SystemProgram("winemine.exe"));
+    MakeShortcut(profile, "Jeu", testing_support::SystemFile("winemine.exe"));
     MakeShortcut(profile, "Texte", profile + "\\lisez.txt");
     testing_support::TempFolder::WriteAt(profile + "\\Casse.lnk", std::string(300, 'x'));
     CreateDirectoryA((profile + "\\Outils").c_str(), nullptr);
@@ -70,7 +65,7 @@ TEST_F(ShellTest, IconsComeFromTheLinkTheTargetOrTheSystem) {
     auto slots = VisibleSlots(*shell);
     ASSERT_EQ(slots.size(), 4u);
 
-    ui::IconHandle mine(velmora::ExtractFileIcon(SystemProgram("winemine.exe"), 0));
+    ui::IconHandle mine(velmora::ExtractFileIcon(testing_support::SystemFile("winemine.exe"), 0));
     ui::IconHandle program(ShellIcon(kGenericProgramIcon));
     ui::IconHandle folder(ShellIcon(kClosedFolderIcon));
     EXPECT_EQ(IconPixels(shell->ic[slots["Jeu"]]->Icon()), IconPixels(mine.get()))
@@ -101,8 +96,8 @@ TEST_F(ShellTest, AtMostTwentyThreeEntriesWhateverTheFolderHolds) {
 TEST_F(ShellTest, LongAndOddNamesGetTheirLabels) {
     std::string profile = MakeProfile("marc");
     std::string longName(200, 'a');
-    MakeShortcut(profile, longName, SystemProgram("notepad.exe"));
-    MakeShortcut(profile, "sanspoint", SystemProgram("notepad.exe"));
+    MakeShortcut(profile, longName, testing_support::SystemFile("notepad.exe"));
+    MakeShortcut(profile, "sanspoint", testing_support::SystemFile("notepad.exe"));
     std::rename((profile + "\\sanspoint.lnk").c_str(), (profile + "\\sanspoint").c_str());
     CreateDirectoryA((profile + "\\.cache").c_str(), nullptr);
     SetFileAttributesA((profile + "\\.cache").c_str(), FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN);
@@ -117,7 +112,7 @@ TEST_F(ShellTest, LongAndOddNamesGetTheirLabels) {
 
 TEST_F(ShellTest, AUserWithoutAFolderGetsTheDefaultProfile) {
     std::string profile = MakeProfile(".default");
-    MakeShortcut(profile, "Notes", SystemProgram("notepad.exe"));
+    MakeShortcut(profile, "Notes", testing_support::SystemFile("notepad.exe"));
     user = "jean";
     auto shell = MakeShell();
     shell->LoadProfile();
@@ -190,26 +185,9 @@ namespace {
 
 // A 100 x 80 bitmap file whose top-left pixel alone is red.
 std::string WriteMarkedBitmap(const testing_support::TempFolder& dir) {
-    const int w = 100, h = 80, stride = w * 3;
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = w;
-    info.biHeight = h;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    std::string pixels(stride * h, '\x80');
-    // Rows are stored bottom-up: the top row is the last one.
-    pixels[stride * (h - 1) + 0] = 0;
-    pixels[stride * (h - 1) + 1] = 0;
-    pixels[stride * (h - 1) + 2] = '\xFF';
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + pixels.size();
-    std::string bytes(reinterpret_cast<char*>(&file), sizeof file);
-    bytes.append(reinterpret_cast<char*>(&info), sizeof info);
-    bytes += pixels;
-    return dir.WriteFile("fond.bmp", bytes);
+    return dir.WriteFile("fond.bmp", testing_support::BitmapFile(100, 80, [](int x, int y) {
+        return x == 0 && y == 0 ? RGB(255, 0, 0) : RGB(0x80, 0x80, 0x80);
+    }));
 }
 
 struct PaintProbe : TVantrel95 {
@@ -225,21 +203,14 @@ TEST_F(ShellTest, TheBackgroundPictureIsTiledNeverStretched) {
     shell.LoadProfile();
     ASSERT_TRUE(shell.BackBitmap);
     SetWindowPos(shell.Handle(), nullptr, 0, 0, 800, 572, SWP_NOZORDER | SWP_NOACTIVATE);
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP canvas = CreateCompatibleBitmap(screen, 800, 572);
-    HGDIOBJ old = SelectObject(dc, canvas);
-    shell.FormPaint(dc);
+    testing_support::Canvas canvas(800, 572);
+    shell.FormPaint(canvas.dc());
     int across = 0, down = 0;
-    for (int x = 0; x < 800; ++x) across += GetPixel(dc, x, 0) == RGB(255, 0, 0);
-    for (int y = 0; y < 572; ++y) down += GetPixel(dc, 0, y) == RGB(255, 0, 0);
+    for (int x = 0; x < 800; ++x) across += canvas.At(x, 0) == RGB(255, 0, 0);
+    for (int y = 0; y < 572; ++y) down += canvas.At(0, y) == RGB(255, 0, 0);
     EXPECT_EQ(across, 8) << "columns at 0, 100 ... 700; the ninth is cut at 800";
     EXPECT_EQ(down, 8) << "rows at 0, 80 ... 560";
-    EXPECT_EQ(GetPixel(dc, 799, 571), RGB(0x80, 0x80, 0x80)) << "the last, cut column and row are drawn";
-    SelectObject(dc, old);
-    DeleteObject(canvas);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(canvas.At(799, 571), RGB(0x80, 0x80, 0x80)) << "the last, cut column and row are drawn";
 }
 
 TEST_F(ShellTest, PicturesThatTheSystemShowsAreShownAsStored) {

@@ -78,8 +78,7 @@ TEST_F(LaunchTest, ALabelStartsWhatItsPictureStarts) {
 TEST_F(LaunchTest, AProgramThatCannotStartIsReported) {
     startAnswer = 2;   // file not found
     shell->LaunchSlot(slot["Jeu"]);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Accès impossible...");
+    ASSERT_EQ(messages.Texts(), std::vector<std::string>{"Accès impossible..."});
     EXPECT_EQ(messages.shown[0].caption, ui::Application::Instance().Title());
     startAnswer = 31;
     shell->LaunchSlot(slot["Jeu"]);
@@ -100,8 +99,7 @@ TEST_F(LaunchTest, ADeletedShortcutReachesTheGeneralErrorHandler) {
     SetCurrentDirectoryA(windows.Path().c_str());
     DeleteFileA((profile + "\\Notes.lnk").c_str());
     DoubleClickAt(shell->Handle(), IconRect(slot["Notes"]));
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Lien non trouvé.");
+    ASSERT_EQ(messages.Texts(), std::vector<std::string>{"Lien non trouvé."});
     EXPECT_EQ(messages.shown[0].caption, "Velmora pour Windows 95");
     EXPECT_EQ(messages.shown[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
     EXPECT_TRUE(started.empty());

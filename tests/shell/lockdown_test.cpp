@@ -1,7 +1,9 @@
 #include "tests/shell/shell_fixture.h"
+#include "tests/support/input.h"
 #include "ui/compat.h"
 
 using namespace dovrane;
+using testing_support::PressRealKeys;
 using shell_testing::ShellTest;
 
 TEST_F(ShellTest, TheHidingSequenceRetriesUntilEverySystemWindowIsHidden) {
@@ -91,13 +93,8 @@ TEST_F(ShellTest, CtrlAltClicksOnTheBackgroundShowAndHideTheUnloadIcon) {
     SetWindowPos(shell->Handle(), nullptr, 0, 0, 600, 400, SWP_NOZORDER | SWP_NOACTIVATE);
     ASSERT_FALSE(shell->TBIconDecharge->Active());
 
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    BYTE saved[256];
-    std::copy(std::begin(keys), std::end(keys), saved);
     auto click = [&](UINT down, UINT up, WPARAM buttons, int x, int y, bool alt) {
-        keys[VK_MENU] = alt ? 0x80 : 0;
-        SetKeyboardState(keys);
+        testing_support::HeldKeys held(alt ? std::vector<WORD>{VK_MENU} : std::vector<WORD>{});
         SendMessageA(shell->Handle(), down, buttons | MK_CONTROL, MAKELPARAM(x, y));
         SendMessageA(shell->Handle(), up, MK_CONTROL, MAKELPARAM(x, y));
     };
@@ -110,7 +107,6 @@ TEST_F(ShellTest, CtrlAltClicksOnTheBackgroundShowAndHideTheUnloadIcon) {
     EXPECT_TRUE(shell->TBIconDecharge->Active()) << "not on an icon";
     click(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON | MK_SHIFT, 500, 300, true);
     EXPECT_FALSE(shell->TBIconDecharge->Active()) << "Shift does not matter";
-    SetKeyboardState(saved);
 }
 
 TEST_F(ShellTest, AClickNeverTakesTheActivation) {
@@ -141,13 +137,6 @@ LRESULT CALLBACK Watch(int code, WPARAM wp, LPARAM lp) {
     return CallNextHookEx(nullptr, code, wp, lp);
 }
 
-void Press(std::initializer_list<WORD> keys) {
-    std::vector<INPUT> inputs;
-    for (WORD k : keys) inputs.push_back(INPUT{INPUT_KEYBOARD, {.ki = {k, 0, 0, 0, 0}}});
-    for (auto it = keys.end(); it != keys.begin();) inputs.push_back(INPUT{INPUT_KEYBOARD, {.ki = {*--it, 0, KEYEVENTF_KEYUP, 0, 0}}});
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 }  // namespace
 
 TEST(TaskKeys, AltF4NeverClosesAProtectedSystemWindow) {
@@ -161,13 +150,13 @@ TEST(TaskKeys, AltF4NeverClosesAProtectedSystemWindow) {
     };
     TaskKeyBlock block;
     HWND other = window();
-    Press({VK_MENU, VK_F4});
+    PressRealKeys({VK_MENU, VK_F4});
     testing_support::Pump(100);
     ASSERT_FALSE(IsWindow(other)) << "Alt+F4 closes what is not protected";
 
     HWND taskbar = window();
     block.Protect({taskbar});
-    Press({VK_MENU, VK_F4});
+    PressRealKeys({VK_MENU, VK_F4});
     testing_support::Pump(100);
     EXPECT_TRUE(IsWindow(taskbar) && IsWindowVisible(taskbar));
     DestroyWindow(taskbar);
@@ -177,7 +166,7 @@ TEST(TaskKeys, CtrlEscNeverReachesTheSystemWhileTheBlockLives) {
     // Hooks installed later are asked first: the watch sees what the block lets through.
     ui::HookHandle watch(SetWindowsHookExA(WH_KEYBOARD_LL, Watch, GetModuleHandleA(nullptr), 0));
     escapesSeen = 0;
-    Press({VK_ESCAPE});
+    PressRealKeys({VK_ESCAPE});
     testing_support::Pump(100);
     ASSERT_EQ(escapesSeen, 1) << "a plain Escape passes";
     // Windows 95/98 have no low-level hook: there the screen-saver-running switch blocks the keys.
@@ -185,14 +174,14 @@ TEST(TaskKeys, CtrlEscNeverReachesTheSystemWhileTheBlockLives) {
     {
         TaskKeyBlock block;
         ASSERT_EQ(block.Blocking(), blocks);
-        Press({VK_CONTROL, VK_ESCAPE});
+        PressRealKeys({VK_CONTROL, VK_ESCAPE});
         testing_support::Pump(100);
         EXPECT_EQ(escapesSeen, blocks ? 1 : 2);
-        Press({VK_ESCAPE});
+        PressRealKeys({VK_ESCAPE});
         testing_support::Pump(100);
         EXPECT_EQ(escapesSeen, blocks ? 2 : 3);
     }
-    Press({VK_CONTROL, VK_ESCAPE});
+    PressRealKeys({VK_CONTROL, VK_ESCAPE});
     testing_support::Pump(100);
     EXPECT_EQ(escapesSeen, blocks ? 3 : 4) << "released at unload";
 }

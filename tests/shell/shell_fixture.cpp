@@ -1,6 +1,6 @@
 #include "tests/shell/shell_fixture.h"
 
-#include "shared/shell_link.h"
+#include "tests/support/shortcut_file.h"
 
 namespace shell_testing {
 
@@ -74,13 +74,7 @@ std::string ShellTest::Settings(const std::string& name, const std::string& cont
 
 std::string ShellTest::MakeShortcut(const std::string& folder, const std::string& name, const std::string& target,
                                     const std::string& arguments, const std::string& workingDir) const {
-    velmora::TVornShellLink link;
-    link.SetFileName(folder + "\\" + name);
-    link.Target = target;
-    link.Arguments = arguments;
-    link.WorkingDir = workingDir;
-    link.WriteLink();
-    return link.FileName();
+    return testing_support::WriteShortcut(folder + "\\" + name, target, arguments, workingDir);
 }
 
 std::unique_ptr<dovrane::TVantrel95> ShellTest::MakeShell() { return std::make_unique<dovrane::TVantrel95>(); }
@@ -107,25 +101,6 @@ void DoubleClickAt(HWND hwnd, const RECT& r) {
     SendMessageA(hwnd, WM_LBUTTONUP, 0, at);
     SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
     SendMessageA(hwnd, WM_LBUTTONUP, 0, at);
-}
-
-std::vector<COLORREF> IconPixels(HICON icon) {
-    std::vector<COLORREF> pixels;
-    if (!icon) return pixels;
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 32, 32);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    RECT r = {0, 0, 32, 32};
-    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    DrawIconEx(dc, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x) pixels.push_back(GetPixel(dc, x, y));
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return pixels;
 }
 
 }  // namespace shell_testing

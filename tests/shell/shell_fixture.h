@@ -72,7 +72,4 @@ protected:
 // A double-click of the left button near the top-left corner of r.
 void DoubleClickAt(HWND hwnd, const RECT& r);
 
-// The pixels of an icon, to tell which picture a slot shows.
-std::vector<COLORREF> IconPixels(HICON icon);
-
 }  // namespace shell_testing

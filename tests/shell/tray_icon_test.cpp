@@ -14,19 +14,18 @@ namespace {
 // Watches the requests to the notification area; they still reach it.
 class NotifyWatch {
 public:
-    NotifyWatch() : saved_(TTBICON::notify) {
-        TTBICON::notify = [this](DWORD message, NOTIFYICONDATAA* data) {
+    NotifyWatch() {
+        ui::platform().notifyIcon = [this, real = ui::platform().notifyIcon](DWORD message, NOTIFYICONDATAA& data) {
             requests.push_back(message);
-            flags.push_back(data->uFlags);
-            return saved_(message, data);
+            flags.push_back(data.uFlags);
+            return real(message, data);
         };
     }
-    ~NotifyWatch() { TTBICON::notify = saved_; }
     std::vector<DWORD> requests;
     std::vector<UINT> flags;
 
 private:
-    std::function<BOOL(DWORD, NOTIFYICONDATAA*)> saved_;
+    ui::PlatformOverride restore_;
 };
 
 HICON TestIcon() { return LoadIconA(nullptr, MAKEINTRESOURCEA(32512)); }   // IDI_APPLICATION

@@ -2,6 +2,7 @@
 
 #include "ui/application.h"
 #include "ui/handles.h"
+#include "ui/path_kind.h"
 
 #include <windows.h>
 
@@ -104,11 +105,11 @@ void DeleteTree(const std::string& path) {
     // What stays is held by links, which Win32 under Wine can only follow
     // (and does not even list once their target is gone): Unix's own rm
     // removes them without following.
-    if (!Exists(path)) return;
+    if (!ui::PathExists(path)) return;
     std::string unixPath = UnixPath(path);
     if (unixPath.empty()) return;
     RunUnix("/bin/rm -rf", {unixPath});
-    for (int i = 0; i < 500 && Exists(path); ++i) Sleep(10);
+    for (int i = 0; i < 500 && ui::PathExists(path); ++i) Sleep(10);
 }
 
 std::string ReadFile(const std::string& path) {
@@ -118,14 +119,24 @@ std::string ReadFile(const std::string& path) {
     return s.str();
 }
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 bool MakeLink(const std::string& link, const std::string& target) {
     std::string unixLink = UnixPath(link), unixTarget = UnixPath(target);
     if (unixLink.empty() || unixTarget.empty()) return false;
     RunUnix("/bin/ln -s", {unixTarget, unixLink});
-    for (int i = 0; i < 500 && !Exists(link); ++i) Sleep(10);
-    return Exists(link);
+    for (int i = 0; i < 500 && !ui::PathExists(link); ++i) Sleep(10);
+    return ui::PathExists(link);
+}
+
+std::string SystemFile(const std::string& name) {
+    char folder[MAX_PATH] = {};
+    GetSystemDirectoryA(folder, sizeof folder);
+    return std::string(folder) + "\\" + name;
+}
+
+std::string LongPath(const std::string& path) {
+    char full[MAX_PATH] = {};
+    GetLongPathNameA(path.c_str(), full, sizeof full);
+    return full;
 }
 
 std::vector<std::string> EntryNames(const std::string& folder) {
@@ -146,6 +157,18 @@ MessageRecorder::MessageRecorder(int answer) : answer(answer) {
         shown.push_back({text, caption, flags, owner});
         return this->answer;
     };
+}
+
+std::vector<std::string> MessageRecorder::Texts() const {
+    std::vector<std::string> texts;
+    for (const ShownMessage& m : shown) texts.push_back(m.text);
+    return texts;
+}
+
+std::vector<std::string> MessageRecorder::TakeTexts() {
+    std::vector<std::string> texts = Texts();
+    shown.clear();
+    return texts;
 }
 
 void Pump(unsigned milliseconds) {

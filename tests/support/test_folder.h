@@ -27,10 +27,27 @@ private:
     std::string path_;
 };
 
+// Keeps the process's current folder for a scope and gives it back at its
+// end (which lets the folder go); given a folder, makes it current meanwhile.
+class CurrentFolder {
+public:
+    CurrentFolder() { GetCurrentDirectoryA(sizeof saved_, saved_); }
+    explicit CurrentFolder(const std::string& path) : CurrentFolder() { SetCurrentDirectoryA(path.c_str()); }
+    ~CurrentFolder() { SetCurrentDirectoryA(saved_); }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+private:
+    char saved_[MAX_PATH] = {};
+};
+
 // Deletes a folder with its content; links in it go, never what they point to.
 void DeleteTree(const std::string& path);
 std::string ReadFile(const std::string& path);
-bool Exists(const std::string& path);
+// A file of the real system folder (SHELL32.DLL, notepad.exe...).
+std::string SystemFile(const std::string& name);
+// The path with every element in its long form, as the system spells it.
+std::string LongPath(const std::string& path);
 // Makes link a Unix symbolic link to target through Wine's own drives, as the
 // shell's "ln -s" does: Wine shows it with the reparse-point attribute.
 bool MakeLink(const std::string& link, const std::string& target);
@@ -47,6 +64,9 @@ struct ShownMessage {
 class MessageRecorder {
 public:
     explicit MessageRecorder(int answer = IDOK);
+    // The texts of the boxes shown, in order; the next ones only, once taken.
+    std::vector<std::string> Texts() const;
+    std::vector<std::string> TakeTexts();
     std::vector<ShownMessage> shown;
     int answer;
 

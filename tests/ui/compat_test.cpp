@@ -2,6 +2,7 @@
 #include "ui/handles.h"
 #include "ui/window.h"
 
+#include "tests/support/pixels.h"
 #include "tests/support/test_folder.h"
 
 #include <gtest/gtest.h>
@@ -64,22 +65,15 @@ TEST(Compat, TheTimerWatchSaysOnceThatThePointerLeft) {
 
 TEST(Compat, TransparentDrawingKeepsTheDestinationUnderTheKeyColour) {
     const COLORREF key = RGB(255, 0, 255), red = RGB(255, 0, 0), blue = RGB(0, 0, 255);
-    HDC screen = GetDC(nullptr);
-    ui::MemoryDC src(screen), dst(screen);
-    ui::BitmapHandle srcBits(CreateCompatibleBitmap(screen, 2, 1)), dstBits(CreateCompatibleBitmap(screen, 8, 4));
-    ReleaseDC(nullptr, screen);
-    ui::SelectObjectScope selectSrc(src.get(), srcBits.get()), selectDst(dst.get(), dstBits.get());
-    SetPixel(src.get(), 0, 0, red);
-    SetPixel(src.get(), 1, 0, key);
-    RECT all = {0, 0, 8, 4};
-    ui::BrushHandle fill(CreateSolidBrush(blue));
-    FillRect(dst.get(), &all, fill.get());
+    testing_support::Canvas src(2, 1), dst(8, 4, blue);
+    SetPixel(src.dc(), 0, 0, red);
+    SetPixel(src.dc(), 1, 0, key);
 
-    ui::DrawTransparent(dst.get(), 2, 1, 4, 2, src.get(), 2, 1, key);   // stretched twice
+    ui::DrawTransparent(dst.dc(), 2, 1, 4, 2, src.dc(), 2, 1, key);   // stretched twice
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 8; ++x) {
             bool picture = y >= 1 && y < 3 && x >= 2 && x < 4;
-            EXPECT_EQ(GetPixel(dst.get(), x, y), picture ? red : blue) << x << "," << y;
+            EXPECT_EQ(dst.At(x, y), picture ? red : blue) << x << "," << y;
         }
 }
 

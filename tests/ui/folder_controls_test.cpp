@@ -9,6 +9,7 @@
 
 #include <bitset>
 
+using testing_support::LongPath;
 using testing_support::TempFolder;
 
 namespace {
@@ -16,12 +17,6 @@ namespace {
 struct Host : ui::Form {
     Host() { CreateForm("hôte", 300, 300, {}, false); }
 };
-
-std::string LongPath(const std::string& path) {
-    char full[MAX_PATH] = {};
-    GetLongPathNameA(path.c_str(), full, sizeof full);
-    return full;
-}
 
 }  // namespace
 

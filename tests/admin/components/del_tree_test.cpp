@@ -2,12 +2,13 @@
 
 #include "tests/support/test_folder.h"
 #include "ui/handles.h"
+#include "ui/path_kind.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-using testing_support::Exists;
+using ui::PathExists;
 using testing_support::MessageRecorder;
 using testing_support::TempFolder;
 
@@ -19,9 +20,6 @@ std::string LongName() { return std::string(50, 'é') + std::string(146, 'x') + 
 // Every run climbs out of the current folder: each test gets its own back.
 class DelTreeTest : public ::testing::Test {
 protected:
-    void SetUp() override { GetCurrentDirectoryA(sizeof saved_, saved_); }
-    void TearDown() override { SetCurrentDirectoryA(saved_); }
-
     // root\one.txt (read-only), root\sub\two.txt (hidden), root\sub\deep\three.sys
     // (system, read-only, hidden), root\accents\ with an accented name of 200
     // characters in it.
@@ -61,7 +59,7 @@ protected:
     }
 
     TempFolder temp;
-    char saved_[MAX_PATH] = {};
+    testing_support::CurrentFolder current;
 };
 
 TEST_F(DelTreeTest, DeletesATreeOfAnyAttributesAndStoresThePathWithoutItsBackslash) {
@@ -78,7 +76,7 @@ TEST_F(DelTreeTest, DeletesATreeOfAnyAttributesAndStoresThePathWithoutItsBacksla
     };
     EXPECT_TRUE(tree.DelTree());
     EXPECT_EQ(tree.Path, root);
-    EXPECT_FALSE(Exists(root));
+    EXPECT_FALSE(PathExists(root));
     EXPECT_EQ(std::set<std::string>(seen.begin(), seen.end()),
               (std::set<std::string>{root + "\\one.txt", root + "\\sub\\two.txt",
                                      root + "\\sub\\deep\\three.sys",
@@ -91,7 +89,7 @@ TEST_F(DelTreeTest, TheCurrentFolderItselfCanBeDeleted) {
     quorvel::TMPDelTree tree;
     tree.Path = root;
     EXPECT_TRUE(tree.DelTree());
-    EXPECT_FALSE(Exists(root));
+    EXPECT_FALSE(PathExists(root));
 }
 
 TEST_F(DelTreeTest, ACurrentFolderOutsideTheTreeStaysCurrent) {
@@ -119,8 +117,8 @@ TEST_F(DelTreeTest, LinksAreNeverFollowed) {
     tree.Path = root;
     bool done = tree.DelTree();
     EXPECT_EQ(testing_support::ReadFile(kept), "k");
-    EXPECT_TRUE(Exists(empty)) << "an empty folder behind a link is still outside";
-    EXPECT_EQ(done, !Exists(root));
+    EXPECT_TRUE(PathExists(empty)) << "an empty folder behind a link is still outside";
+    EXPECT_EQ(done, !PathExists(root));
     // Where the system can only reach what a link points to (Wine), the
     // links stay, with the folders that hold them, and the run says so.
     if (!done) {
@@ -139,9 +137,8 @@ TEST_F(DelTreeTest, AMissingFolderIsSuccessAndTellsOnlyWhenVerbose) {
     tree.Verbose = true;
     tree.Path = temp / "nothing\\";
     EXPECT_TRUE(tree.DelTree());
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "The directory " + temp / "nothing" + " doesn't exist");
-    EXPECT_TRUE(Exists(temp.Path()));
+    ASSERT_EQ(messages.Texts(), std::vector<std::string>{"The directory " + temp / "nothing" + " doesn't exist"});
+    EXPECT_TRUE(PathExists(temp.Path()));
 }
 
 TEST_F(DelTreeTest, AHeldFileStopsItsFolderButNotTheOtherBranches) {
@@ -162,11 +159,11 @@ TEST_F(DelTreeTest, AHeldFileStopsItsFolderButNotTheOtherBranches) {
     tree.Path = root;
     EXPECT_FALSE(tree.DelTree());
     EXPECT_TRUE(messages.shown.empty());   // not verbose
-    EXPECT_FALSE(Exists(a + "\\" + order[0]));
-    EXPECT_FALSE(Exists(a + "\\" + order[1]));
-    for (size_t i = 2; i < order.size(); ++i) EXPECT_TRUE(Exists(a + "\\" + order[i])) << order[i];
-    EXPECT_FALSE(Exists(b));
-    EXPECT_TRUE(Exists(root));
+    EXPECT_FALSE(PathExists(a + "\\" + order[0]));
+    EXPECT_FALSE(PathExists(a + "\\" + order[1]));
+    for (size_t i = 2; i < order.size(); ++i) EXPECT_TRUE(PathExists(a + "\\" + order[i])) << order[i];
+    EXPECT_FALSE(PathExists(b));
+    EXPECT_TRUE(PathExists(root));
 }
 
 TEST_F(DelTreeTest, VerboseShowsOnlyTheFirstFailureOfARun) {
@@ -207,16 +204,15 @@ TEST_F(DelTreeTest, CancelOnTheThirdFileStopsTheWholeRun) {
     };
     EXPECT_FALSE(tree.DelTree());
     ASSERT_EQ(seen.size(), 3u);
-    EXPECT_FALSE(Exists(seen[0]));
-    EXPECT_FALSE(Exists(seen[1]));
-    EXPECT_TRUE(Exists(seen[2]));
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "DelTree aborted by user !");
+    EXPECT_FALSE(PathExists(seen[0]));
+    EXPECT_FALSE(PathExists(seen[1]));
+    EXPECT_TRUE(PathExists(seen[2]));
+    ASSERT_EQ(messages.Texts(), std::vector<std::string>{"DelTree aborted by user !"});
     // Six files were there, two went: the four others are all still in place.
     int left = 0;
     for (std::string f : std::initializer_list<std::string>{"one.txt", "five.txt", "sub\\two.txt", "sub\\deep\\three.sys",
                           "sub\\deep\\four.txt", "accents\\" + LongName()})
-        left += Exists(root + "\\" + f);
+        left += PathExists(root + "\\" + f);
     EXPECT_EQ(left, 4);
 }
 

@@ -1,6 +1,7 @@
 #include "admin/components/dir_combo_box.h"
 #include "admin/components/file_list_view.h"
 
+#include "tests/support/pixels.h"
 #include "tests/support/test_folder.h"
 #include "ui/form.h"
 #include "ui/handles.h"
@@ -22,13 +23,8 @@ namespace {
 class DirComboBoxTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        GetCurrentDirectoryA(sizeof saved_, saved_);
         form.CreateForm("Dossiers", 400, 300, {}, true);
         combo = std::make_unique<TLsDirComboBox>(form, ui::Bounds(0, 0, 300, 200));
-    }
-    void TearDown() override {
-        combo.reset();
-        SetCurrentDirectoryA(saved_);
     }
 
     std::vector<std::string> Items() const {
@@ -63,9 +59,9 @@ protected:
     }
 
     TempFolder temp;
+    testing_support::CurrentFolder current;
     ui::Form form;
     std::unique_ptr<TLsDirComboBox> combo;
-    char saved_[MAX_PATH] = {};
 };
 
 TEST_F(DirComboBoxTest, ItemsShowTheChainOfFoldersOfTheDisplayedPath) {
@@ -130,8 +126,7 @@ TEST_F(DirComboBoxTest, AFolderThatWentAwayIsRefused) {
     int changes = 0;
     combo->OnChange = [&](TLsDirComboBox&) { ++changes; };
     Pick(item);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "No Access to " + gone + "\\ .");
+    ASSERT_EQ(messages.Texts(), std::vector<std::string>{"No Access to " + gone + "\\ ."});
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(combo->Item(combo->Selected()), "T" + text);   // rebuilt as it was
 }
@@ -192,18 +187,9 @@ namespace {
 
 // The pixels of a 20 x 20 picture painted by draw on a window-coloured ground.
 std::vector<COLORREF> Painted(const std::function<void(HDC)>& draw) {
-    HDC screen = GetDC(nullptr);
-    ui::BitmapHandle bitmap(CreateCompatibleBitmap(screen, 20, 20));
-    ReleaseDC(nullptr, screen);
-    ui::MemoryDC dc(nullptr);
-    ui::SelectObjectScope select(dc.get(), bitmap.get());
-    RECT all = {0, 0, 20, 20};
-    FillRect(dc.get(), &all, GetSysColorBrush(COLOR_WINDOW));
-    draw(dc.get());
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x) pixels.push_back(GetPixel(dc.get(), x, y));
-    return pixels;
+    testing_support::Canvas canvas(20, 20, GetSysColor(COLOR_WINDOW));
+    draw(canvas.dc());
+    return canvas.Pixels();
 }
 
 }  // namespace

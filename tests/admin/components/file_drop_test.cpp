@@ -96,7 +96,8 @@ TEST_F(FileDropTest, TheHookComesAndGoesOnceAndLeavesOtherMessagesAlone) {
         quorvel::TFileDrop drop;
         drop.SetDropControl(list.get());
         drop.SetDropControl(list.get());
-        EXPECT_NE(Procedure(), systemProc);
+        EXPECT_EQ(Procedure(), systemProc) << "the control's own procedure takes the drops";
+        EXPECT_TRUE(Accepts());
         EXPECT_EQ(drop.DropControl(), list.get());
 
         list->AddColumn("Nom", 100);
@@ -130,7 +131,8 @@ TEST_F(FileDropTest, MovingToAnotherControlUnhooksTheFirst) {
     drop.SetDropControl(&other);
     EXPECT_EQ(Procedure(), systemProc);
     EXPECT_FALSE(Accepts());
-    EXPECT_NE(GetWindowLongPtrA(other.Handle(), GWLP_WNDPROC), otherProc);
+    EXPECT_EQ(GetWindowLongPtrA(other.Handle(), GWLP_WNDPROC), otherProc);
+    EXPECT_TRUE(GetWindowLongA(other.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
     Drop({"C:\\a.exe"});
     EXPECT_EQ(fired, 0);
     SendMessageA(other.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({"C:\\b"}, {})), 0);

@@ -1,8 +1,8 @@
 #include "admin/components/dir_combo_box.h"
 #include "admin/components/file_list_view.h"
-#include "shared/shell_link.h"
 
 #include "tests/support/gdi_count.h"
+#include "tests/support/shortcut_file.h"
 #include "tests/support/test_folder.h"
 #include "ui/form.h"
 #include "ui/handles.h"
@@ -41,13 +41,8 @@ std::string Separator(LCTYPE type) {
 class FileListViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        GetCurrentDirectoryA(sizeof saved_, saved_);
         form.CreateForm("Liste", 500, 300, {}, true);
         list = std::make_unique<TLsFileListView>(form, ui::Bounds(0, 0, 500, 300));
-    }
-    void TearDown() override {
-        list.reset();
-        SetCurrentDirectoryA(saved_);   // lets the folder go
     }
 
     std::vector<std::string> Captions() const {
@@ -78,9 +73,9 @@ protected:
     }
 
     TempFolder temp;
+    testing_support::CurrentFolder current;
     ui::Form form;
     std::unique_ptr<TLsFileListView> list;
-    char saved_[MAX_PATH] = {};
 };
 
 TEST_F(FileListViewTest, ListsEveryEntryWithItsSixSubItems) {
@@ -135,13 +130,10 @@ TEST_F(FileListViewTest, AnEntryThatCannotBeLookedUpAgainIsLeftOut) {
 }
 
 TEST_F(FileListViewTest, ADamagedShortcutIsListedLikeAnyOther) {
-    velmora::TVornShellLink link;
-    link.SetFileName(temp / "Jeu");
-    link.Target = "C:\\windows\\notepad.exe";
-    link.WriteLink();
+    std::string file = testing_support::WriteShortcut(temp / "Jeu", "C:\\windows\\notepad.exe");
     // Its first item runs past its item list: the shell's link object, asked
     // for its icon, read past its buffer and ended the program now and then.
-    std::string damaged = testing_support::ReadFile(link.FileName());
+    std::string damaged = testing_support::ReadFile(file);
     ASSERT_TRUE(damaged[0x14] & 1);
     damaged[0x4E] = damaged[0x4F] = '\xFF';
     temp.WriteFile("Casse.lnk", damaged);

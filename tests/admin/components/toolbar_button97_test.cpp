@@ -4,6 +4,8 @@
 #include "tests/support/gdi_count.h"
 #include "tests/admin/components/shown_form.h"
 #include "tests/admin/components/test_bitmap.h"
+#include "tests/support/gdi_count.h"
+#include "tests/support/pixels.h"
 #include "tests/support/test_folder.h"
 #include "ui/form.h"
 
@@ -53,18 +55,9 @@ protected:
     }
     // The button painted alone on a bitmap of its own size.
     std::vector<COLORREF> Render(TToolbarButton97& b) {
-        HDC screen = GetDC(nullptr);
-        ui::BitmapHandle bitmap(CreateCompatibleBitmap(screen, b.Width(), b.Height()));
-        ReleaseDC(nullptr, screen);
-        ui::MemoryDC dc(nullptr);
-        ui::SelectObjectScope select(dc.get(), bitmap.get());
-        RECT r = {0, 0, b.Width(), b.Height()};
-        FillRect(dc.get(), &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        b.Paint(dc.get());
-        std::vector<COLORREF> pixels;
-        for (int y = 0; y < b.Height(); ++y)
-            for (int x = 0; x < b.Width(); ++x) pixels.push_back(GetPixel(dc.get(), x, y));
-        return pixels;
+        testing_support::Canvas canvas(b.Width(), b.Height(), RGB(0, 0, 0));
+        b.Paint(canvas.dc());
+        return canvas.Pixels();
     }
     static COLORREF At(const std::vector<COLORREF>& pixels, int x, int y) {
         return pixels[y * TToolbarButton97::kWidth + x];
