@@ -1,8 +1,11 @@
 #include "admin/selectuser.h"
 
 #include "admin/dialog_look.h"
+#include "admin/emplacement.h"
 #include "admin/newuser.h"
+#include "resources/options_ids.h"
 #include "resources/selectuser_ids.h"
+#include "shared/folder_path.h"
 #include "shared/profile_store.h"
 #include "ui/application.h"
 #include "ui/handles.h"
@@ -22,6 +25,8 @@ namespace {
 // BitBtn3     glyph button  75, 175, 30 x 30     hint "Nouvel utilisateur"
 // BitBtn4     glyph button  128, 175, 30 x 30    hint "Supprime l'utilisateur"
 // BitBtn2     glyph button  181, 175, 30 x 30    hint "Annuler"; cancel, result 2
+// (bar)       bottom bar    0, 209, 230 x 30
+// BitBtn5     glyph button  60, 212, 110 x 24    "Emplacement..."; hint "Emplacement des profils"
 constexpr RECT kPanel1 = ui::Bounds(0, 0, 230, 25);
 constexpr RECT kListBox1 = ui::Bounds(0, 25, 230, 146);
 constexpr RECT kButtonBar = ui::Bounds(0, 171, 230, 38);
@@ -29,15 +34,15 @@ constexpr RECT kBitBtn1 = ui::Bounds(22, 175, 30, 30);
 constexpr RECT kBitBtn3 = ui::Bounds(75, 175, 30, 30);
 constexpr RECT kBitBtn4 = ui::Bounds(128, 175, 30, 30);
 constexpr RECT kBitBtn2 = ui::Bounds(181, 175, 30, 30);
-
-bool IsPlainFolder(const WIN32_FIND_DATAA& entry) { return entry.dwFileAttributes == FILE_ATTRIBUTE_DIRECTORY; }
+constexpr RECT kLocationBar = ui::Bounds(0, 209, 230, 30);
+constexpr RECT kBitBtn5 = ui::Bounds(60, 212, 110, 24);
 
 }  // namespace
 
 TSelectUser::TSelectUser(TFOptions& options, std::function<void(const std::string&)> saveProfile)
     : options_(options), saveProfile_(std::move(saveProfile)) {
     SetFont(DialogFont());
-    CreateForm("Choix de l'utilisateur...", 230, 209, FixedDialogStyle(), true);
+    CreateForm("Choix de l'utilisateur...", 230, 239, FixedDialogStyle(), true);
     helpContext = 20;
 
     Panel1 = std::make_unique<ui::Label>(*this);
@@ -67,16 +72,28 @@ TSelectUser::TSelectUser(TFOptions& options, std::function<void(const std::strin
     BitBtn2 = button(kBitBtn2, IDI_SELECTUSER_CANCEL, "Annuler");
     BitBtn2->modalResult = ui::mrCancel;
     cancelButton = BitBtn2->Handle();
+    BitBtn5 = std::make_unique<ui::BitButton>(*this, kBitBtn5, "Emplacement...", IDI_GLYPH_OPEN);
+    AddHint(BitBtn5->Handle(), "Emplacement des profils");
+    BitBtn5->onClick = [this] { BitBtn5Click(); };
     FocusControl(ListBox1->Handle());
 
     MPDelTree1.Verbose = false;
     ui::Guarded([this] { FormCreate(); });
 }
 
-void TSelectUser::FormCreate() {
-    DossierProfils = velmora::ProfilesFolder(ui::platform().windowsDir());
-    CreateDirectoryA(DossierProfils.c_str(), nullptr);
-    SetFileAttributesA(DossierProfils.c_str(), FILE_ATTRIBUTE_HIDDEN);
+void TSelectUser::FormCreate() { ChargeEmplacement(); }
+
+void TSelectUser::ChargeEmplacement() {
+    std::string windows = ui::platform().windowsDir();
+    DossierProfils = velmora::EditedProfilesFolder(windows);
+    if (DossierProfils == velmora::ProfilesFolder(windows)) {
+        CreateDirectoryA(DossierProfils.c_str(), nullptr);
+        SetFileAttributesA(DossierProfils.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    } else if (!velmora::FolderExists(velmora::WithBackslash(DossierProfils))) {
+        // The administrators' own shared folder is neither made nor hidden here.
+        ShowFailure(Handle(), PasDeReponse(DossierProfils));
+        return;
+    }
     std::string defaultProfile = DossierProfils + "\\" + velmora::kDefaultProfile;
     DWORD attributes = GetFileAttributesA(defaultProfile.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
@@ -91,13 +108,7 @@ void TSelectUser::FormCreate() {
 
 void TSelectUser::RemplitListe() {
     ListBox1->Clear();
-    WIN32_FIND_DATAA entry;
-    ui::FindHandle find(FindFirstFileA((DossierProfils + "\\*.*").c_str(), &entry));
-    if (!find) return;
-    do {
-        std::string name = entry.cFileName;
-        if (name != "." && name != ".." && IsPlainFolder(entry)) ListBox1->Add(name);
-    } while (FindNextFileA(find.get(), &entry));
+    for (const std::string& name : velmora::ProfileNames(DossierProfils)) ListBox1->Add(name);
 }
 
 void TSelectUser::BitBtn1Click() {
@@ -134,20 +145,27 @@ void TSelectUser::BitBtn4Click() {
     int answer = ui::platform().messageBox(Handle(), "Confirmation de la suppression ?",
                                            ui::Application::Instance().Title(), MB_YESNO | MB_ICONQUESTION);
     if (answer != IDYES) return;
-    std::string profiles = velmora::ProfilesFolder(ui::platform().windowsDir());
-    MPDelTree1.Path = profiles + "\\" + name;
+    MPDelTree1.Path = DossierProfils + "\\" + name;
     if (!MPDelTree1.DelTree()) {
         ShowFailure(Handle(), "Impossible de supprimer cet utilisateur...");
         return;
     }
-    DeleteFileA((profiles + "\\" + name + ".INI").c_str());
+    DeleteFileA((DossierProfils + "\\" + name + ".INI").c_str());
     ListBox1->Delete(selected);
 }
 
+void TSelectUser::BitBtn5Click() {
+    {
+        TEmplacement dialog(velmora::ProfilesFolder(ui::platform().windowsDir()));
+        if (dialog.ShowModal() != ui::mrOk) return;
+    }
+    ChargeEmplacement();
+    RemplitListe();
+    if (onEmplacement) onEmplacement();
+}
+
 void TSelectUser::FormPaint(HDC dc) {
-    RECT top = kPanel1, bottom = kButtonBar;
-    DrawEdge(dc, &top, BDR_RAISEDINNER, BF_RECT);
-    DrawEdge(dc, &bottom, BDR_RAISEDINNER, BF_RECT);
+    for (RECT bar : {kPanel1, kButtonBar, kLocationBar}) DrawEdge(dc, &bar, BDR_RAISEDINNER, BF_RECT);
 }
 
 }  // namespace quorvel

@@ -1,6 +1,7 @@
 // TSelectUser (unit USelUser): picks the desktop profile to edit, creates or
-// deletes one. Its creation does the program's first-run work: the profiles
-// folder and the default profile with its initial options.
+// deletes one, or moves to where the profiles live (TEmplacement). Its
+// creation does the program's first-run work: the profiles folder and the
+// default profile with its initial options.
 #pragma once
 
 #include "admin/components/del_tree.h"
@@ -33,12 +34,16 @@ public:
 
     std::unique_ptr<ui::Label> Panel1;
     std::unique_ptr<ui::ListBox> ListBox1;
-    std::unique_ptr<ui::BitButton> BitBtn1, BitBtn3, BitBtn4, BitBtn2;
+    std::unique_ptr<ui::BitButton> BitBtn1, BitBtn3, BitBtn4, BitBtn2, BitBtn5;
     TMPDelTree MPDelTree1;
+
+    // After the profiles moved (BitBtn5): the main window opens them from there.
+    std::function<void()> onEmplacement;
 
     void BitBtn1Click();
     void BitBtn3Click();
     void BitBtn4Click();
+    void BitBtn5Click();
     void ListBox1DblClick() { BitBtn1->Click(); }
 
 protected:
@@ -47,6 +52,9 @@ protected:
 
 private:
     void FormCreate();
+    // DossierProfils from where the profiles live now, with the first-run
+    // work there: the folder (made and hidden when local) and `.default`.
+    void ChargeEmplacement();
     void RemplitListe();
 
     TFOptions& options_;

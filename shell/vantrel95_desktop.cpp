@@ -20,6 +20,18 @@ COLORREF ReadColor(const velmora::SettingsFile& settings, const velmora::Setting
 
 }  // namespace
 
+void TVantrel95::LoadDesktop() {
+    LoadProfile();
+    ShowTrayIcons();
+}
+
+void TVantrel95::ShowTrayIcons() {
+    // The unload and shut-down commands retire their icons as the program ends.
+    if (TBIconDecharge) TBIconDecharge->SetActive(UnloadIconWanted);
+    if (TBIconQuit) TBIconQuit->SetActive(ExitAllowed);
+    TBIconInfo->SetActive(SessionAllowed);
+}
+
 void TVantrel95::LoadProfile() {
     std::string windowsDir = ui::platform().windowsDir();
     Slots[0] = {"Explorer /root,A:\\", false};
@@ -59,6 +71,12 @@ void TVantrel95::LoadProfile() {
 }
 
 void TVantrel95::LoadIcons() {
+    // A desktop loaded again loses the entries that went.
+    for (int i = 1; i < kSlotCount; ++i) {
+        Slots[i] = {};
+        ic[i]->SetVisible(false);
+        lb[i]->SetVisible(false);
+    }
     WIN32_FIND_DATAA entry;
     ui::FindHandle find(FindFirstFileA((ProfileDir + "\\*.*").c_str(), &entry));
     if (!find) return;

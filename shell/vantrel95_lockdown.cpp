@@ -60,11 +60,9 @@ void TVantrel95::Timer2Timer() {
     FitToTaskbar();
     Timer2.SetEnabled(false);
     if (keyBlock_) keyBlock_->Protect({TrayWnd, DesktopWnd, ProgmanWnd});
-    LoadProfile();
-    TBIconDecharge->SetActive(UnloadIconWanted);
-    if (ExitAllowed) TBIconQuit->SetActive(true);
-    TBIconInfo->SetActive(SessionAllowed);
+    LoadDesktop();
     ShowWindow(TrayWnd, SW_SHOW);
+    StartShareCopies();
 }
 
 void TVantrel95::Timer1Timer() {

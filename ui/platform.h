@@ -47,6 +47,9 @@ struct Platform {
     // The system's open-file and colour dialogs: answer whether the user chose.
     std::function<bool(OPENFILENAMEA&)> openFileDialog;
     std::function<bool(CHOOSECOLORA&)> chooseColor;
+    // The system's folder choice, network places included: the folder
+    // chosen, or none when cancelled.
+    std::function<std::optional<std::string>(HWND owner, const std::string& title)> browseFolder;
     // WinHelpA.
     std::function<bool(HWND, const std::string& file, UINT command, ULONG_PTR data)> help;
 };

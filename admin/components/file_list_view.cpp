@@ -1,7 +1,7 @@
 #include "admin/components/file_list_view.h"
 
 #include "admin/components/dir_combo_box.h"
-#include "admin/components/folder_path.h"
+#include "shared/folder_path.h"
 #include "shared/link_layout.h"
 #include "ui/application.h"
 #include "ui/form.h"
@@ -12,6 +12,12 @@
 #include <windowsx.h>
 
 namespace quorvel {
+
+using velmora::CurrentFolder;
+using velmora::FullPath;
+using velmora::IsLink;
+using velmora::IsWithin;
+using velmora::WithBackslash;
 
 namespace {
 

@@ -1,9 +1,9 @@
-// Small path helpers that the folder components share.
+// Small path helpers that both programs share.
 #pragma once
 
 #include <string>
 
-namespace quorvel {
+namespace velmora {
 
 bool PathExists(const std::string& path);
 bool FolderExists(const std::string& path);
@@ -19,4 +19,4 @@ std::string FullPath(const std::string& path);
 // Whether path names folder or something inside it, letters' case aside.
 bool IsWithin(const std::string& path, const std::string& folder);
 
-}  // namespace quorvel
+}  // namespace velmora

@@ -1,8 +1,8 @@
-#include "admin/components/folder_path.h"
+#include "shared/folder_path.h"
 
 #include <windows.h>
 
-namespace quorvel {
+namespace velmora {
 
 bool PathExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -46,4 +46,4 @@ bool IsWithin(const std::string& path, const std::string& folder) {
                           outer.c_str(), static_cast<int>(outer.size())) == CSTR_EQUAL;
 }
 
-}  // namespace quorvel
+}  // namespace velmora
