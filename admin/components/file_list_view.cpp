@@ -159,19 +159,22 @@ void TLsFileListView::RefreshList() {
     if (onChange) onChange();
 }
 
-// The entry is looked up again by its full path; one that the shell cannot
-// describe, or that went away since the folder search, is left out. The
-// shell reads a shortcut to find its icon, and its link object reads a
-// damaged one far past its buffers: such a shortcut is described by its
-// name alone.
+// The entry is looked up again by its full path; one that went away since
+// the folder search is left out. The shell reads a shortcut to find its
+// icon, and its link object reads a damaged one far past its buffers: such a
+// shortcut is described by its name alone, and so is an entry that the shell
+// cannot describe itself (Wine's, on a network path), or none that it cannot
+// describe even so.
 void TLsFileListView::AddEntry(const std::string& folder, const std::string& name) {
     std::string path = folder + name;
+    WIN32_FIND_DATAA record;
+    if (!ui::FindHandle(FindFirstFileA(path.c_str(), &record))) return;
     UINT query = SHGFI_SYSICONINDEX | SHGFI_TYPENAME | SHGFI_SMALLICON;
     if (UpperExtension(name) == ".LNK" && !velmora::LinkFileIsSound(path)) query |= SHGFI_USEFILEATTRIBUTES;
     SHFILEINFOA info = {};
-    if (!SHGetFileInfoA(path.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info, query)) return;
-    WIN32_FIND_DATAA record;
-    if (!ui::FindHandle(FindFirstFileA(path.c_str(), &record))) return;
+    if (!SHGetFileInfoA(path.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info, query) &&
+        !SHGetFileInfoA(path.c_str(), record.dwFileAttributes, &info, sizeof info, query | SHGFI_USEFILEATTRIBUTES))
+        return;
     entries_.push_back(MakeFileEntry(folder, record, info.iIcon, info.szTypeName));
     const FileEntry& e = entries_.back();
     int item = Add(e.caption, e.image, static_cast<LPARAM>(entries_.size()));
