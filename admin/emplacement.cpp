@@ -98,20 +98,23 @@ void TEmplacement::SBChoixClick() {
 void TEmplacement::BitBtn1Click() {
     modalResult = ui::mrNone;
     std::string folder;
+    bool copy = false;
     if (RBPartage->Checked()) {
         folder = DossierVerifie();
         if (folder.empty()) return;
-        bool offer = velmora::ProfileNames(folder).empty() && !velmora::ProfileNames(localFolder_).empty();
-        if (offer &&
-            ui::ShowMessage(Handle(), kOffer, ui::Application::Instance().Title(), MB_YESNO | MB_ICONQUESTION) ==
-                IDYES &&
-            !CopieProfils(localFolder_, folder)) {
-            ShowFailure(Handle(), kCopyFailed);
-            return;
-        }
+        copy = velmora::ProfileNames(folder).empty() && !velmora::ProfileNames(localFolder_).empty() &&
+               ui::ShowMessage(Handle(), kOffer, ui::Application::Instance().Title(), MB_YESNO | MB_ICONQUESTION) ==
+                   IDYES;
     }
+    // The place is written first: a machine that may not write it copies nothing.
+    std::string previous = velmora::SharedProfilesFolder();
     if (!velmora::SetSharedProfilesFolder(folder)) {
         ShowFailure(Handle(), kSaveFailed);
+        return;
+    }
+    if (copy && !CopieProfils(localFolder_, folder)) {
+        velmora::SetSharedProfilesFolder(previous);
+        ShowFailure(Handle(), kCopyFailed);
         return;
     }
     modalResult = ui::mrOk;
