@@ -18,7 +18,10 @@ machine_b="$build/e2e-room-prefix"
 velmora_private_display || exit 1
 display_b="$DISPLAY" xvfb_b="$VELMORA_XVFB"
 export DISPLAY="$display_a"
-trap 'wineserver -k 2>/dev/null; WINEPREFIX=$machine_b wineserver -k 2>/dev/null; kill $xvfb_a $xvfb_b 2>/dev/null' EXIT
+vendor='HKLM\SoftWare\ZAFO\Dovrane'
+# The other scripts' machine A has local profiles.
+trap 'wine reg delete "$vendor" /v Profils /f $VELMORA_REG_VIEW >/dev/null 2>&1; wineserver -k 2>/dev/null
+      WINEPREFIX=$machine_b wineserver -k 2>/dev/null; kill $xvfb_a $xvfb_b 2>/dev/null' EXIT
 WINEPREFIX="$machine_b" velmora_prefix
 WINEPREFIX="$machine_b" wineserver -k 2>/dev/null
 
@@ -29,7 +32,6 @@ link_share() { mkdir -p "$1/dosdevices/unc/serveur" && ln -sfn "$share" "$1/dosd
 copy_on_b() { for i in $(seq "$2"); do [ -f "$machine_b/drive_c/windows/velmo/.default/$1.lnk" ] && return 0; sleep 1; done; return 1; }
 main='Bureau par défaut'
 desktop='Bureau de : .Default'
-vendor='HKLM\SoftWare\ZAFO\Dovrane'
 
 for machine in "$machine_a" "$machine_b"; do
     rm -rf "$machine/drive_c/windows/velmo"
