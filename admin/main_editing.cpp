@@ -3,13 +3,13 @@
 // Everything acts on the folder that the list shows.
 #include "admin/main_window.h"
 
-#include "shared/folder_path.h"
 #include "admin/dialog_look.h"
 #include "admin/nomdossier.h"
 #include "admin/nouvracc.h"
 #include "admin/safe_replace.h"
 #include "admin/shortcut_names.h"
 #include "shared/ansi_text.h"
+#include "shared/folder_path.h"
 #include "shared/profile_store.h"
 #include "ui/application.h"
 #include "ui/handles.h"

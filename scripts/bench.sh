@@ -72,7 +72,7 @@ idle_cpu() {
     awk -v d=$((t1 - t0)) -v hz="$(getconf CLK_TCK)" -v s="$seconds" -v what="$1" \
         'BEGIN {printf "idle CPU of the loaded shell%s %.3f%% of one core over %d s (aim: at most 0.1%%)\n", what, 100 * d / hz / s, s}'
     kill "$pid"
-    wait 2>/dev/null
+    for i in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
 }
 idle_cpu ":   "
 # With a share its copies are checked every minute.
