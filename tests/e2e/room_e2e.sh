@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
-# A room of two machines under Wine: two prefixes, each on a display of its
-# own, reach one host folder as \\serveur\velmora through a link
-# dosdevices/unc/serveur/velmora. On machine A the administration program
-# makes a shortcut, moves its profiles to the share (copying them) and adds a
-# second one there; the shell of machine B shows both. With B's link gone (the
-# server down) B's shell starts again on its last copy and says nothing; with
-# the link back, a third shortcut added on A shows on B's running shell
-# within two minutes.
+# A room of two machines: two prefixes on displays of their own reach one host
+# folder as \\serveur\velmora (a link dosdevices/unc/serveur/velmora). A's
+# administration program moves its profiles there and edits a desktop; B's
+# shell shows it, starts on its last copy with the share down and says
+# nothing, and shows A's next edit within two minutes without a restart.
 # Screenshots go to BUILD/e2e/room/ (a- and b- for the machine).
 #   room_e2e.sh BUILD
 . "$(dirname "$0")/e2e_common.sh" room "$1"
@@ -30,6 +27,13 @@ probe_b() { on_b wine "$build/tests/E2EProbe.exe" "$@"; }
 shot_b() { import -window root -display "$display_b" "$out/b-$1.png"; }
 link_share() { mkdir -p "$1/dosdevices/unc/serveur" && ln -sfn "$share" "$1/dosdevices/unc/serveur/velmora"; }
 copy_on_b() { for i in $(seq "$2"); do [ -f "$machine_b/drive_c/windows/velmo/.default/$1.lnk" ] && return 0; sleep 1; done; return 1; }
+# A double-click on B's desktop at X Y starts Notepad, which is closed again.
+starts_on_b() {
+    probe_b double-click "$1" "$2"
+    probe_b wait-window Notepad - 20 || fail "$3"
+    probe_b close Notepad -
+    probe_b wait-gone Notepad - 10
+}
 main='Bureau par défaut'
 desktop='Bureau de : .Default'
 
@@ -84,24 +88,17 @@ probe_b wait-window - "$desktop" 40 || fail "B's shell did not start"
 copy_on_b Texte 30 || fail "B copied nothing from the share"
 sleep 3
 shot_b 1-from-share
-probe_b double-click 40 156   # slot 2: both shortcuts show
-probe_b wait-window Notepad - 20 || fail "B's desktop does not show A's desktop"
-probe_b close Notepad -
-probe_b wait-gone Notepad - 10
+starts_on_b 40 156 "B's desktop does not show A's two shortcuts"   # slot 2
 
 # The server is down when B starts again: the last copy, and not a word.
-on_b wineserver -k
-on_b wineserver -w
+on_b wineserver -k; on_b wineserver -w
 rm "$machine_b/dosdevices/unc/serveur/velmora"
 on_b wine "$build/Dovrane.exe" >/dev/null 2>&1 &
 probe_b wait-window - "$desktop" 40 || fail "B's shell did not start without the share"
 sleep 5
 shot_b 2-share-down
 probe_b visible "#32770" - && fail "B's shell spoke of the share"
-probe_b double-click 40 156
-probe_b wait-window Notepad - 20 || fail "B lost its last copy"
-probe_b close Notepad -
-probe_b wait-gone Notepad - 10
+starts_on_b 40 156 "B lost its last copy"
 
 # The server is back, and A edits the desktop again.
 link_share "$machine_b"
@@ -114,6 +111,5 @@ probe close - "$main"
 copy_on_b Bloc 125 || fail "B's shell did not copy the edit within two minutes"
 sleep 2
 shot_b 3-edit-shown
-probe_b double-click 40 224   # slot 3, shown without a restart
-probe_b wait-window Notepad - 20 || fail "B's running shell does not show the edit"
+starts_on_b 40 224 "B's running shell does not show the edit"   # slot 3
 echo "1 passed, 0 failed"

@@ -3,26 +3,19 @@
 
 #include "shared/registry.h"
 
-#include <optional>
-#include <string>
-
 namespace testing_support {
 
 class SavedValue {
 public:
-    SavedValue(HKEY root, const char* key, const char* name) : root_(root), key_(key), name_(name) {
-        auto k = velmora::RegistryKey::Open(root, key);
-        text_ = k.ReadString(name);
-        number_ = k.ReadDword(name);
-    }
+    SavedValue(HKEY root, const char* key, const char* name)
+        : root_(root), key_(key), name_(name), text_(velmora::RegistryKey::Open(root, key).ReadString(name)),
+          number_(velmora::RegistryKey::Open(root, key).ReadDword(name)) {}
     ~SavedValue() {
         auto k = velmora::RegistryKey::Create(root_, key_.c_str());
         k.DeleteValue(name_.c_str());
         if (text_) k.WriteString(name_.c_str(), *text_);
         if (number_) k.WriteDword(name_.c_str(), *number_);
     }
-    SavedValue(const SavedValue&) = delete;
-    SavedValue& operator=(const SavedValue&) = delete;
 
 private:
     HKEY root_;
