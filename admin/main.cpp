@@ -28,6 +28,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             main.SauveParametres();
         });
         main.SelectUser = &selectUser;
+        selectUser.onEmplacement = [&main] { main.OuvreProfilParDefaut(); };
 
         app.SetMainForm(&main);
         exitCode = app.Run();

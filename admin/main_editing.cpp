@@ -3,13 +3,13 @@
 // Everything acts on the folder that the list shows.
 #include "admin/main_window.h"
 
-#include "admin/components/folder_path.h"
 #include "admin/dialog_look.h"
 #include "admin/nomdossier.h"
 #include "admin/nouvracc.h"
 #include "admin/safe_replace.h"
 #include "admin/shortcut_names.h"
 #include "shared/ansi_text.h"
+#include "shared/folder_path.h"
 #include "shared/profile_store.h"
 #include "ui/application.h"
 #include "ui/handles.h"
@@ -17,6 +17,8 @@
 #include "ui/platform.h"
 
 namespace quorvel {
+
+using ui::PathExists;
 
 namespace {
 
@@ -35,7 +37,7 @@ void FieldsToLink(const TNouvracc& dialog, velmora::TVornShellLink& link) {
 }
 
 // Writes the link under a name of its own in folder, then puts it in the
-// place of path (a file of folder) under the name target.
+// place of path (a file of folder, or none) under the name target.
 bool WriteInPlaceOf(velmora::TVornShellLink& link, const std::string& folder, const std::string& path,
                     const std::string& target) {
     std::string temporary = ReserveTemporaryLink(folder);
@@ -119,15 +121,18 @@ void TMain::NouveauRaccourci() {
     if (LimitReached()) return;
     Nouvracc->helpContext = kHelpNewShortcut;
     if (Nouvracc->ShowModal() != ui::mrOk) return;
-    SHL1.SetFileName(LsFileListView1.Directory() + "\\" + Nouvracc->Sousicon.Text());
-    if (!MayWrite(SHL1.FileName())) return;
+    // Written whole under a name of its own first: a folder that stops
+    // answering midway (a shared one) keeps no half-written shortcut.
+    std::string folder = LsFileListView1.Directory();
+    SHL1.SetFileName(folder + "\\" + Nouvracc->Sousicon.Text());
+    std::string target = SHL1.FileName();
+    if (!MayWrite(target)) return;
     FieldsToLink(*Nouvracc, SHL1);
-    try {
-        SHL1.WriteLink();
-    } catch (const velmora::EVornShellLink&) {
+    if (!WriteInPlaceOf(SHL1, folder, target, target)) {
         Message("Impossible d'ajouter cette application...");
         return;
     }
+    SHL1.SetFileName(target);
     Refresh();
     LsFileListView1.SetDirectory(LsDirComboBox1.SelectedDir());
 }

@@ -181,6 +181,10 @@ void TMain::WireEvents() {
 
 void TMain::FormShow() {
     ToolbarButton971Click();
+    OuvreProfilParDefaut();
+}
+
+void TMain::OuvreProfilParDefaut() {
     OuvreProfil(velmora::UpperCase(SelectUser->DossierProfils) + "\\" + velmora::kDefaultProfile);
 }
 

@@ -73,6 +73,8 @@ public:
     std::string DossierBureau;
 
     void OuvreProfil(const std::string& root);
+    // The default profile of the profiles dialog's profiles folder.
+    void OuvreProfilParDefaut();
     void ChargeParametres();
     void SauveParametres();
     void LsFileListView1Change();

@@ -1,21 +1,21 @@
 #include "admin/safe_replace.h"
 
-#include "admin/components/folder_path.h"
 #include "admin/shortcut_names.h"
+#include "shared/folder_path.h"
+#include "shared/profile_store.h"
 #include "ui/path_kind.h"
 
 #include <windows.h>
 
 namespace quorvel {
 
+using ui::PathExists;
+
 namespace {
 
 // The n-th candidate name of the folder: ~vlm0000.lnk to ~vlmFFFF.lnk.
 std::string Candidate(const std::string& folder, unsigned n) {
-    const char hex[] = "0123456789ABCDEF";
-    std::string name = "~vlm0000.lnk";
-    for (int i = 7; i >= 4; --i, n >>= 4) name[i] = hex[n & 15];
-    return folder + "\\" + name;
+    return folder + "\\" + velmora::TemporaryLinkName(n);
 }
 
 bool NameTaken() {
@@ -63,6 +63,11 @@ std::string ReserveTemporaryLink(const std::string& folder) {
 }
 
 bool ReplaceWithWritten(const std::string& written, const std::string& old, const std::string& target) {
+    if (!PathExists(old)) {
+        if (MoveFileA(written.c_str(), target.c_str())) return true;
+        DeleteFileA(written.c_str());
+        return false;
+    }
     std::string oldAside = MoveAside(old);
     if (oldAside.empty()) {
         DeleteFileA(written.c_str());

@@ -16,6 +16,8 @@ std::string ReserveTemporaryLink(const std::string& folder);
 // another file of the folder, which is replaced too. The old files are moved
 // aside first and deleted only once `written` has its name; when any step
 // fails they get their names back, `written` is deleted and the answer is false.
+// When `old` does not exist, `written` only takes the name `target`, which
+// must be free.
 bool ReplaceWithWritten(const std::string& written, const std::string& old, const std::string& target);
 
 }  // namespace quorvel

@@ -1,8 +1,11 @@
 #include "admin/selectuser.h"
 
 #include "admin/dialog_look.h"
+#include "admin/emplacement.h"
 #include "admin/newuser.h"
+#include "resources/options_ids.h"
 #include "resources/selectuser_ids.h"
+#include "shared/folder_path.h"
 #include "shared/profile_store.h"
 #include "ui/application.h"
 #include "ui/handles.h"
@@ -15,17 +18,16 @@ const OptionValues kDefaultProfileOptions = {false, true, false, true, "8421376"
 
 namespace {
 
-// The raised bars above and below the list, painted by the form.
+// The raised bars above and below the list and around the place button, painted by the form.
 constexpr RECT kTopBar = ui::Bounds(0, 0, 230, 25);
 constexpr RECT kButtonBar = ui::Bounds(0, 171, 230, 38);
-
-bool IsPlainFolder(const WIN32_FIND_DATAA& entry) { return entry.dwFileAttributes == FILE_ATTRIBUTE_DIRECTORY; }
+constexpr RECT kLocationBar = ui::Bounds(0, 209, 230, 30);
 
 }  // namespace
 
 TSelectUser::TSelectUser(TFOptions& options, std::function<void(const std::string&)> saveProfile)
     // Component  Rectangle                       Caption, style or glyph
-    : window_(*this, "Choix de l'utilisateur...", 230, 209, FixedDialogStyle(), true, DialogFont()),
+    : window_(*this, "Choix de l'utilisateur...", 230, 239, FixedDialogStyle(), true, DialogFont()),
       Panel1  (*this, ui::Bounds(0, 5, 230, 16),   "Sélectionnez votre utilisateur"),
       // Its height is the design's, not rounded down to whole lines.
       ListBox1(*this, ui::Bounds(0, 25, 230, 146), LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT | WS_VSCROLL),
@@ -33,6 +35,7 @@ TSelectUser::TSelectUser(TFOptions& options, std::function<void(const std::strin
       BitBtn3 (*this, ui::Bounds(75, 175, 30, 30), "", IDI_SELECTUSER_NEW),
       BitBtn4 (*this, ui::Bounds(128, 175, 30, 30), "", IDI_SELECTUSER_DELETE),
       BitBtn2 (*this, ui::Bounds(181, 175, 30, 30), "", IDI_SELECTUSER_CANCEL),
+      BitBtn5 (*this, ui::Bounds(60, 212, 110, 24), "Emplacement...", IDI_GLYPH_OPEN),
       options_(options),
       saveProfile_(std::move(saveProfile)) {
     helpContext = 20;
@@ -45,12 +48,14 @@ TSelectUser::TSelectUser(TFOptions& options, std::function<void(const std::strin
     AddHint(BitBtn3.Handle(), "Nouvel utilisateur");
     AddHint(BitBtn4.Handle(), "Supprime l'utilisateur");
     AddHint(BitBtn2.Handle(), "Annuler");
+    AddHint(BitBtn5.Handle(), "Emplacement des profils");
 
     ListBox1.onDblClick = [this] { ListBox1DblClick(); };
     BitBtn1.onClick = [this] { BitBtn1Click(); };
     BitBtn3.onClick = [this] { BitBtn3Click(); };
     BitBtn4.onClick = [this] { BitBtn4Click(); };
     BitBtn2.modalResult = ui::mrCancel;
+    BitBtn5.onClick = [this] { BitBtn5Click(); };
     defaultButton = BitBtn1.Handle();
     cancelButton = BitBtn2.Handle();
     FocusControl(ListBox1.Handle());
@@ -59,10 +64,19 @@ TSelectUser::TSelectUser(TFOptions& options, std::function<void(const std::strin
     ui::Guarded([this] { FormCreate(); });
 }
 
-void TSelectUser::FormCreate() {
-    DossierProfils = velmora::ProfilesFolder(ui::platform().windowsDir());
-    CreateDirectoryA(DossierProfils.c_str(), nullptr);
-    SetFileAttributesA(DossierProfils.c_str(), FILE_ATTRIBUTE_HIDDEN);
+void TSelectUser::FormCreate() { ChargeEmplacement(); }
+
+void TSelectUser::ChargeEmplacement() {
+    std::string windows = ui::platform().windowsDir();
+    DossierProfils = velmora::EditedProfilesFolder(windows);
+    if (DossierProfils == velmora::ProfilesFolder(windows)) {
+        CreateDirectoryA(DossierProfils.c_str(), nullptr);
+        SetFileAttributesA(DossierProfils.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    } else if (!ui::FolderExists(velmora::WithBackslash(DossierProfils))) {
+        // The administrators' own shared folder is neither made nor hidden here.
+        ShowFailure(Handle(), PasDeReponse(DossierProfils));
+        return;
+    }
     std::string defaultProfile = DossierProfils + "\\" + velmora::kDefaultProfile;
     if (ui::FolderExists(defaultProfile)) return;
     if (!CreateDirectoryA(defaultProfile.c_str(), nullptr)) {
@@ -76,13 +90,7 @@ void TSelectUser::FormCreate() {
 
 void TSelectUser::RemplitListe() {
     ListBox1.Clear();
-    WIN32_FIND_DATAA entry;
-    ui::FindHandle find(FindFirstFileA((DossierProfils + "\\*.*").c_str(), &entry));
-    if (!find) return;
-    do {
-        std::string name = entry.cFileName;
-        if (name != "." && name != ".." && IsPlainFolder(entry)) ListBox1.Add(name);
-    } while (FindNextFileA(find.get(), &entry));
+    for (const std::string& name : velmora::ProfileNames(DossierProfils)) ListBox1.Add(name);
 }
 
 void TSelectUser::BitBtn1Click() {
@@ -119,20 +127,27 @@ void TSelectUser::BitBtn4Click() {
     int answer = ui::platform().messageBox(Handle(), "Confirmation de la suppression ?",
                                            ui::Application::Instance().Title(), MB_YESNO | MB_ICONQUESTION);
     if (answer != IDYES) return;
-    std::string profiles = velmora::ProfilesFolder(ui::platform().windowsDir());
-    MPDelTree1.Path = profiles + "\\" + name;
+    MPDelTree1.Path = DossierProfils + "\\" + name;
     if (!MPDelTree1.DelTree()) {
         ShowFailure(Handle(), "Impossible de supprimer cet utilisateur...");
         return;
     }
-    DeleteFileA((profiles + "\\" + name + ".INI").c_str());
+    DeleteFileA((DossierProfils + "\\" + name + ".INI").c_str());
     ListBox1.Delete(selected);
 }
 
+void TSelectUser::BitBtn5Click() {
+    {
+        TEmplacement dialog(velmora::ProfilesFolder(ui::platform().windowsDir()));
+        if (dialog.ShowModal() != ui::mrOk) return;
+    }
+    ChargeEmplacement();
+    RemplitListe();
+    if (onEmplacement) onEmplacement();
+}
+
 void TSelectUser::FormPaint(HDC dc) {
-    RECT top = kTopBar, bottom = kButtonBar;
-    DrawEdge(dc, &top, BDR_RAISEDINNER, BF_RECT);
-    DrawEdge(dc, &bottom, BDR_RAISEDINNER, BF_RECT);
+    for (RECT bar : {kTopBar, kButtonBar, kLocationBar}) DrawEdge(dc, &bar, BDR_RAISEDINNER, BF_RECT);
 }
 
 }  // namespace quorvel

@@ -1,5 +1,5 @@
 // TSelectUser (unit USelUser): picks the desktop profile to edit, creates or
-// deletes one. Its creation does the program's first-run work: the profiles
+// deletes one, or moves to where the profiles live (TEmplacement). Its creation does the program's first-run work: the profiles
 // folder and the default profile with its initial options.
 #pragma once
 
@@ -34,12 +34,16 @@ public:
     ui::FormWindow window_;
     ui::Label Panel1;   // the caption of the top bar
     ui::ListBox ListBox1;
-    ui::BitButton BitBtn1, BitBtn3, BitBtn4, BitBtn2;
+    ui::BitButton BitBtn1, BitBtn3, BitBtn4, BitBtn2, BitBtn5;
     TMPDelTree MPDelTree1;
+
+    // After the profiles moved (BitBtn5): the main window opens them from there.
+    std::function<void()> onEmplacement;
 
     void BitBtn1Click();
     void BitBtn3Click();
     void BitBtn4Click();
+    void BitBtn5Click();
     void ListBox1DblClick() { BitBtn1.Click(); }
 
 protected:
@@ -48,6 +52,9 @@ protected:
 
 private:
     void FormCreate();
+    // DossierProfils from where the profiles live now, with the first-run
+    // work there: the folder (made and hidden when local) and `.default`.
+    void ChargeEmplacement();
     void RemplitListe();
 
     TFOptions& options_;

@@ -50,12 +50,17 @@ velmora_display() {
     velmora_xvfb shared 91 92 93 94 95 96 97 98
 }
 
+velmora_private_display() {
+    # A display of our own, for runs that must not share the screen or the input focus.
+    velmora_xvfb private 81 82 83 84 85 86 87 88
+}
+
 velmora_start() {
     # The display (with "private", one of our own, for runs that must not
     # share the screen or the input focus), the prefix ready, and on exit
     # Wine's server and our Xvfb ended.
     if [ "${1:-}" = private ]; then
-        velmora_xvfb private 81 82 83 84 85 86 87 88 || exit 1
+        velmora_private_display || exit 1
     else
         velmora_display || exit 1
     fi

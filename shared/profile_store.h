@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -19,15 +20,47 @@ inline constexpr char kFallbackProfile[] = ".Default";
 inline constexpr int kMaxEntries = 23;
 inline constexpr char kShellExe[] = "Dovrane.exe";
 
-// Windows folder + "\velmo", no trailing backslash.
+// The local profiles folder: Windows folder + "\velmo", no trailing backslash.
 std::string ProfilesFolder(const std::string& windowsDir);
 std::string ProfileFolder(const std::string& profilesFolder, const std::string& name);
 std::string SettingsFileOf(const std::string& profilesFolder, const std::string& name);
+
+// The profiles of a profiles folder, as the administration program lists
+// them: its sub-folders with no attribute besides "directory".
+std::vector<std::string> ProfileNames(const std::string& profilesFolder);
 
 // The shell's choice of profile: the user's name (".default" when the system
 // gave none), or ".Default" when the profiles folder has no folder of it.
 std::string ResolveProfileName(const std::optional<std::string>& userName,
                                const std::string& profilesFolder);
+
+// ---- A room of machines -----------------------------------------------------
+
+// The machine-wide value (under the vendor key of HKEY_LOCAL_MACHINE) that
+// names a shared profiles folder for a room of machines: "\\server\share"
+// (with folders below it) or a drive path. Absent, empty or not such a path:
+// the profiles are local.
+inline constexpr char kProfilesLocationValue[] = "Profils";
+inline constexpr size_t kMaxProfilesLocation = 120;
+
+// The path without its final backslashes when it can name the shared
+// profiles folder: "X:" or "X:\..." or "\\server\share\...", of at most
+// kMaxProfilesLocation characters, with no empty element, no element that
+// ends in "." or a blank, and nothing that a path cannot hold. Empty otherwise.
+std::string ProfilesLocation(const std::string& path);
+// The shared profiles folder that the value names; empty for none.
+std::string SharedProfilesFolder();
+// Writes the value, or removes it for an empty folder; false when refused.
+bool SetSharedProfilesFolder(const std::string& folder);
+// Where the administration program edits profiles: the shared folder when
+// the value names one, the local profiles folder otherwise.
+std::string EditedProfilesFolder(const std::string& windowsDir);
+
+// The administration program writes each shortcut under a name of its own,
+// "~vlm" + four hexadecimal digits + ".lnk", before it gives it its name; a
+// copy of a profile leaves such files out.
+std::string TemporaryLinkName(unsigned n);
+bool IsTemporaryLinkName(const std::string& name);
 
 // ---- Settings file ----------------------------------------------------------
 

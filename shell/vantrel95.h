@@ -8,6 +8,7 @@
 //   vantrel95_launch.cpp    what the icons start, and the shell's own windows
 //                           for sub-folders and drive A
 //   vantrel95_commands.cpp  the tray commands, closing, the drive A menu
+//   vantrel95_share.cpp     the desktop kept up to date from a shared profiles folder
 #pragma once
 
 #include "shared/shell_link.h"
@@ -34,6 +35,8 @@ namespace dovrane {
 
 inline constexpr int kSlotCount = 24;
 
+struct ShareCopy;
+
 // The system windows hidden one by one before the desktop loads.
 enum HideStep : unsigned {
     hsDesktop = 1,
@@ -59,8 +62,16 @@ public:
     // True when creation found another shell running: the program ends at once.
     bool EndedAtCreation() const { return endedAtCreation_; }
 
+    // Loads the desktop from the profile folder, as at the end of the hiding
+    // sequence: the icons, colours and picture, and the tray icons that the
+    // settings allow. The one way in for a desktop that changed while the
+    // shell runs; everything that shows the profile follows from here.
+    void LoadDesktop();
     void LoadProfile();
     void LoadIcons();
+    // Starts a background copy of the user's profile from the shared profiles
+    // folder, unless one is running or no shared folder is set.
+    void CheckShare();
     void FitToTaskbar();
     void LaunchSlot(int i);
     // Starts a shortcut or program information file as a desktop icon does.
@@ -89,6 +100,7 @@ public:
     std::array<std::unique_ptr<ui::Label>, kSlotCount> lb;   // lb[0] is LB0
     ui::Timer Timer1{100};
     ui::Timer Timer2{1};
+    ui::Timer ShareTimer{60000};   // a copy from the share every minute
     ui::PopupMenu PM1;
     ui::MenuItem* Formater1 = nullptr;
     ui::MenuItem* Copiededisquettes1 = nullptr;
@@ -124,6 +136,7 @@ protected:
     bool OnMouseActivate(LRESULT& result) override;
     bool OnSysCommand(WPARAM) override { return true; }   // Alt+F4, move, minimise: nothing
     bool OnQueryEndSession(LRESULT& result) override;
+    bool OnOtherMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
     void FormCreate();
@@ -135,6 +148,9 @@ private:
     void ReadPassword();
     void CreateGrid();
     EntryColors DesktopColors() const;
+    void ShowTrayIcons();
+    void StartShareCopies();
+    void ShareCopied(const ShareCopy& copy);
 
     ui::KernelHandle instanceMutex_;
     std::unique_ptr<TaskKeyBlock> keyBlock_;
@@ -145,6 +161,8 @@ private:
     OfferedPrograms offered_;
     bool endedAtCreation_ = false;
     bool installationBroken_ = false;   // told at creation; the program ends
+    bool copying_ = false;              // a background copy from the share runs
+    std::string shareState_;            // the share as found by the last whole copy
     // The taskbar's and the window's rectangles at the last fit.
     RECT fittedTaskbar_ = {};
     RECT fittedWindow_ = {};

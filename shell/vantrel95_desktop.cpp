@@ -19,6 +19,20 @@ COLORREF ReadColor(const velmora::SettingsFile& settings, const velmora::Setting
 
 }  // namespace
 
+void TVantrel95::LoadDesktop() {
+    CloseEntryWindows();   // they show the desktop that was
+    LoadProfile();
+    ShowTrayIcons();
+    if (wayOutWatch_) wayOutWatch_->Offer(offered_);
+}
+
+void TVantrel95::ShowTrayIcons() {
+    // The unload and shut-down commands retire their icons as the program ends.
+    if (TBIconDecharge) TBIconDecharge->SetActive(UnloadIconWanted);
+    if (TBIconQuit) TBIconQuit->SetActive(ExitAllowed);
+    TBIconInfo->SetActive(SessionAllowed);
+}
+
 void TVantrel95::LoadProfile() {
     std::string windowsDir = ui::platform().windowsDir();
     Slots[0] = {kDriveARoot, true};
@@ -56,6 +70,12 @@ void TVantrel95::LoadProfile() {
 }
 
 void TVantrel95::LoadIcons() {
+    // A desktop loaded again loses the entries that went.
+    for (int i = 1; i < kSlotCount; ++i) {
+        Slots[i] = {};
+        ic[i]->SetVisible(false);
+        lb[i]->SetVisible(false);
+    }
     int n = 0;
     for (DesktopEntry& entry : ReadDesktopEntries(ProfileDir, SHL1, kSlotCount - 1)) {
         Slots[++n] = entry.slot;

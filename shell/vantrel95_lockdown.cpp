@@ -61,12 +61,10 @@ void TVantrel95::Timer2Timer() {
     FitToTaskbar();
     Timer2.SetEnabled(false);
     if (keyBlock_) keyBlock_->Protect({TrayWnd, DesktopWnd, ProgmanWnd});
-    LoadProfile();
-    TBIconDecharge->SetActive(UnloadIconWanted);
-    if (ExitAllowed) TBIconQuit->SetActive(true);
-    TBIconInfo->SetActive(SessionAllowed);
+    LoadDesktop();
     ShowWindow(TrayWnd, SW_SHOW);
     wayOutWatch_ = std::make_unique<WayOutWatch>(Handle(), offered_);
+    StartShareCopies();
 }
 
 void TVantrel95::Timer1Timer() {

@@ -75,6 +75,7 @@ void TVantrel95::WireEvents() {
     Copiededisquettes1->onClick = [this] { Copiededisquettes1Click(); };
     Timer1.onTimer = [this] { Timer1Timer(); };
     Timer2.onTimer = [this] { Timer2Timer(); };
+    ShareTimer.onTimer = [this] { CheckShare(); };
     TBIconDecharge->OnDblClick = [this](TTBICON&) { RunTrayCommand(&TVantrel95::TBIconDechargeLeftBtnDblClick); };
     TBIconQuit->OnDblClick = [this](TTBICON&) { RunTrayCommand(&TVantrel95::TBIconQuitLeftBtnDblClick); };
     TBIconInfo->OnDblClick = [this](TTBICON&) { RunTrayCommand(&TVantrel95::TBIconInfoDblClick); };

@@ -17,6 +17,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace dovrane {
@@ -27,6 +28,9 @@ public:
     WayOutWatch(HWND owner, OfferedPrograms offered);
     WayOutWatch(const WayOutWatch&) = delete;
     WayOutWatch& operator=(const WayOutWatch&) = delete;
+
+    // What a desktop loaded again offers.
+    void Offer(OfferedPrograms offered) { offered_ = std::move(offered); }
 
     // The watch where the system reports no windows; public for tests.
     void WatchByTimer();

@@ -45,8 +45,8 @@ bool Edit::OnReflectedCommand(WORD code) {
     return true;
 }
 
-CheckBox::CheckBox(Form& owner, const RECT& bounds, const std::string& caption) : Control(owner) {
-    CreateControl("BUTTON", caption, WS_TABSTOP | BS_AUTOCHECKBOX, 0, bounds);
+CheckBox::CheckBox(Form& owner, const RECT& bounds, const std::string& caption, DWORD style) : Control(owner) {
+    CreateControl("BUTTON", caption, WS_TABSTOP | style, 0, bounds);
 }
 
 void CheckBox::SetChecked(bool checked) {

@@ -51,9 +51,11 @@ protected:
     bool OnReflectedCommand(WORD code) override;
 };
 
+// A check box; with BS_AUTORADIOBUTTON, a radio button, which unchecks the
+// other radio buttons of its form when it is checked.
 class CheckBox : public Control {
 public:
-    CheckBox(Form& owner, const RECT& bounds, const std::string& caption);
+    CheckBox(Form& owner, const RECT& bounds, const std::string& caption, DWORD style = BS_AUTOCHECKBOX);
     void SetChecked(bool checked);
     bool Checked() const;
     std::function<void()> onClick;

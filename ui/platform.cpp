@@ -2,6 +2,7 @@
 
 #include "ui/application.h"
 #include "ui/compat.h"
+#include "ui/handles.h"
 
 #include <shellapi.h>
 #include <shlobj.h>
@@ -72,6 +73,22 @@ Platform RealPlatform() {
         return choose && choose(&cc) != FALSE;
     };
     p.notifyIcon = [](DWORD message, NOTIFYICONDATAA& data) { return Shell_NotifyIconA(message, &data) != FALSE; };
+    p.browseFolder = [](HWND owner, const std::string& title) -> std::optional<std::string> {
+        char name[MAX_PATH] = {};
+        BROWSEINFOA info = {};
+        info.hwndOwner = owner;
+        info.pszDisplayName = name;
+        info.lpszTitle = title.c_str();
+        info.ulFlags = BIF_RETURNONLYFSDIRS;
+        LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
+        if (!chosen) return std::nullopt;
+        char path[MAX_PATH] = {};
+        bool named = SHGetPathFromIDListA(chosen, path);
+        // The list was made by the shell's own allocator, which frees it.
+        ComPtr<IMalloc> allocator;
+        if (SUCCEEDED(SHGetMalloc(reinterpret_cast<IMalloc**>(allocator.put())))) allocator->Free(chosen);
+        return named ? std::optional<std::string>(path) : std::nullopt;
+    };
     p.help = [](HWND owner, const std::string& file, UINT command, ULONG_PTR data) {
         return WinHelpA(owner, file.c_str(), command, data) != FALSE;
     };

@@ -50,6 +50,9 @@ struct Platform {
     std::function<bool(CHOOSECOLORA&)> chooseColor;
     // Shell_NotifyIconA: a request to the notification area.
     std::function<bool(DWORD message, NOTIFYICONDATAA&)> notifyIcon;
+    // The system's folder choice, network places included: the folder
+    // chosen, or none when cancelled.
+    std::function<std::optional<std::string>(HWND owner, const std::string& title)> browseFolder;
     // WinHelpA.
     std::function<bool(HWND, const std::string& file, UINT command, ULONG_PTR data)> help;
 };

@@ -30,11 +30,9 @@ public:
     bool DelTree();
 
 private:
-    bool DeleteFolder(const std::string& folder);
     void Report(const std::string& format, const std::string& path);
 
     bool errorReported_ = false;
-    bool cancelled_ = false;
 };
 
 }  // namespace quorvel

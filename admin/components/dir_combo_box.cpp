@@ -1,7 +1,7 @@
 #include "admin/components/dir_combo_box.h"
 
 #include "admin/components/file_list_view.h"
-#include "admin/components/folder_path.h"
+#include "shared/folder_path.h"
 #include "ui/application.h"
 #include "ui/path_kind.h"
 #include "ui/platform.h"
@@ -12,6 +12,10 @@
 #include <cctype>
 
 namespace quorvel {
+
+using velmora::CurrentFolder;
+using ui::FolderExists;
+using velmora::WithBackslash;
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "admin/components/file_list_view.h"
 
 #include "admin/components/dir_combo_box.h"
-#include "admin/components/folder_path.h"
 #include "shared/file_bytes.h"
+#include "shared/folder_path.h"
 #include "shared/link_layout.h"
 #include "shared/shell_link.h"
 #include "ui/application.h"
@@ -15,6 +15,12 @@
 #include <windowsx.h>
 
 namespace quorvel {
+
+using velmora::CurrentFolder;
+using velmora::FullPath;
+using velmora::IsLink;
+using velmora::IsWithin;
+using velmora::WithBackslash;
 
 namespace {
 
@@ -172,21 +178,24 @@ void TLsFileListView::RefreshList() {
     if (onChange) onChange();
 }
 
-// The entry is looked up again by its full path; one that the shell cannot
-// describe, or that went away since the folder search, is left out. The
-// shell reads a shortcut to find its icon, and its link object reads a
-// damaged one far past its buffers: such a shortcut is described by its
-// name alone.
+// The entry is looked up again by its full path; one that went away since
+// the folder search is left out. The shell reads a shortcut to find its
+// icon, and its link object reads a damaged one far past its buffers: such a
+// shortcut is described by its name alone, and so is an entry that the shell
+// cannot describe itself (Wine's, on a network path), or none that it cannot
+// describe even so.
 void TLsFileListView::AddEntry(const std::string& folder, const std::string& name) {
     std::string path = folder + name, bytes;
+    WIN32_FIND_DATAA record;
+    if (!ui::FindHandle(FindFirstFileA(path.c_str(), &record))) return;
     UINT query = SHGFI_SYSICONINDEX | SHGFI_TYPENAME | SHGFI_SMALLICON;
     bool link = UpperExtension(name) == ".LNK";
     if (link && !(velmora::ReadFileBytes(path, velmora::kMaxLinkFileSize, bytes) && velmora::LinkLayoutIsSound(bytes)))
         query |= SHGFI_USEFILEATTRIBUTES;
     SHFILEINFOA info = {};
-    if (!SHGetFileInfoA(path.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info, query)) return;
-    WIN32_FIND_DATAA record;
-    if (!ui::FindHandle(FindFirstFileA(path.c_str(), &record))) return;
+    if (!SHGetFileInfoA(path.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info, query) &&
+        !SHGetFileInfoA(path.c_str(), record.dwFileAttributes, &info, sizeof info, query | SHGFI_USEFILEATTRIBUTES))
+        return;
     // Only a link whose bytes hold a "%" may name its icon file with variables.
     bool named = !(query & SHGFI_USEFILEATTRIBUTES) && bytes.find('%') != std::string::npos;
     entries_.push_back(MakeFileEntry(folder, record, named ? ExpandedIcon(path, info.iIcon) : info.iIcon,

@@ -2,7 +2,7 @@
 // loops of the platform calls that the rebuild makes. Run by scripts/bench.sh.
 //   list_bench [entries] [rounds]
 #include "admin/components/file_list_view.h"
-#include "admin/components/folder_path.h"
+#include "shared/folder_path.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/handles.h"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# F1 under Wine: in the administration program's main window and in three of
+# F1 under Wine: in the administration program's main window and in four of
 # its dialogs, the key starts the system's help viewer on the window's topic
 # of velmo95.hlp, the help file beside the program.
 # Screenshots go to BUILD/e2e/help/.
@@ -41,10 +41,14 @@ close_dialog "Options du bureau"
 
 open_dialog 236 11 "Choix de l'utilisateur..."
 f1_shows "Choix de l'utilisateur" 3-profiles
+probe click-client - "Choix de l'utilisateur..." 115 224   # "Emplacement..."
+probe wait-window - "Emplacement des profils..." 10 || fail "no place dialog"
+f1_shows "Emplacement des profils" 4-place
+close_dialog "Emplacement des profils..."
 close_dialog "Choix de l'utilisateur..."
 
 open_dialog 13 11 "Nouveau raccourci..."
-f1_shows "Nouveau raccourci" 4-new-shortcut
+f1_shows "Nouveau raccourci" 5-new-shortcut
 close_dialog "Nouveau raccourci..."
 
 probe close - "$main"

@@ -24,6 +24,7 @@ TOPICS = {
     70: 'Renommer un dossier',
     80: 'Options du bureau',
     90: 'Mot de passe de désactivation',
+    100: 'Emplacement des profils',
 }
 
 

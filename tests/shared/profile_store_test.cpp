@@ -1,5 +1,7 @@
 #include "shared/profile_store.h"
 
+#include "shared/registry.h"
+#include "tests/support/saved_value.h"
 #include "tests/support/test_folder.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +81,39 @@ TEST(ProfileStore, PathsOfProfilesAndSettings) {
     EXPECT_EQ(ProfilesFolder("C:\\WINDOWS"), "C:\\WINDOWS\\velmo");
     EXPECT_EQ(ProfileFolder("C:\\WINDOWS\\velmo", "marc"), "C:\\WINDOWS\\velmo\\marc");
     EXPECT_EQ(SettingsFileOf("C:\\WINDOWS\\velmo", "marc"), "C:\\WINDOWS\\velmo\\marc.ini");
+}
+
+TEST(ProfilesLocation, OnlyAFullPathNamesASharedFolder) {
+    EXPECT_EQ(ProfilesLocation("\\\\SERVEUR\\VELMORA\\SALLE 2\\"), "\\\\SERVEUR\\VELMORA\\SALLE 2");
+    EXPECT_EQ(ProfilesLocation("n:\\"), "n:");
+    EXPECT_EQ(ProfilesLocation("N:\\" + std::string(117, 'x')).size(), kMaxProfilesLocation);
+    for (std::string odd : std::vector<std::string>{"", "velmo", "N:VELMORA", "\\\\SERVEUR\\", "\\\\\\VELMORA", "\\\\S\\V\\..\\X", "N:\\A\\\\B",
+                            "N:\\A \\B", "N:\\A*", "//S/V", "1:\\A", "N:\\" + std::string(118, 'x')})
+        EXPECT_EQ(ProfilesLocation(odd), "") << odd;
+}
+
+TEST(ProfilesLocation, TheMachineValueOrTheLocalFolder) {
+    testing_support::SavedValue saved(HKEY_LOCAL_MACHINE, kVendorKey, kProfilesLocationValue);
+    ASSERT_TRUE(SetSharedProfilesFolder("\\\\SERVEUR\\VELMORA"));
+    EXPECT_EQ(EditedProfilesFolder("C:\\WINDOWS"), "\\\\SERVEUR\\VELMORA");
+    auto key = RegistryKey::Create(HKEY_LOCAL_MACHINE, kVendorKey);
+    key.WriteString(kProfilesLocationValue, "velmo");
+    EXPECT_EQ(EditedProfilesFolder("C:\\WINDOWS"), "C:\\WINDOWS\\velmo") << "an odd value is no place";
+    key.WriteDword(kProfilesLocationValue, 1);
+    EXPECT_EQ(SharedProfilesFolder(), "");
+    ASSERT_TRUE(SetSharedProfilesFolder(""));
+    EXPECT_FALSE(key.HasValue(kProfilesLocationValue));
+}
+
+TEST(ProfileStore, TemporaryShortcutNamesAndProfileFolders) {
+    EXPECT_EQ(TemporaryLinkName(0x12A2B), "~vlm2A2B.lnk");
+    EXPECT_TRUE(IsTemporaryLinkName("~VLM00ff.LNK"));
+    for (const char* name : {"~vlm12345.lnk", "~vlmXYZW.lnk", "~vlm1234.pif", "Jeu.lnk"}) EXPECT_FALSE(IsTemporaryLinkName(name));
+    TempFolder profiles;
+    for (const char* name : {"marc", "cache"}) profiles.MakeFolder(name);
+    SetFileAttributesA((profiles / "cache").c_str(), FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN);
+    profiles.WriteFile("marc.ini", "");
+    EXPECT_EQ(ProfileNames(profiles.Path()), std::vector<std::string>{"marc"});
 }
 
 TEST(Password, StoredPaddedToTenPositions) {

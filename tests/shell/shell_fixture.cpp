@@ -4,19 +4,6 @@
 
 namespace shell_testing {
 
-SavedValue::SavedValue(HKEY root, const char* key, const char* name) : root_(root), key_(key), name_(name) {
-    auto k = velmora::RegistryKey::Open(root, key);
-    text_ = k.ReadString(name);
-    number_ = k.ReadDword(name);
-}
-
-SavedValue::~SavedValue() {
-    auto k = velmora::RegistryKey::Create(root_, key_.c_str());
-    k.DeleteValue(name_.c_str());
-    if (text_) k.WriteString(name_.c_str(), *text_);
-    if (number_) k.WriteDword(name_.c_str(), *number_);
-}
-
 namespace {
 
 HWND MakeWindow(const char* cls, HWND parent, int x, int y, int w, int h) {

@@ -6,6 +6,7 @@
 #include "shared/profile_store.h"
 #include "shared/registry.h"
 #include "shell/vantrel95.h"
+#include "tests/support/saved_value.h"
 #include "tests/support/test_folder.h"
 #include "ui/application.h"
 
@@ -18,18 +19,7 @@
 
 namespace shell_testing {
 
-// Saves a registry value and puts it back (or removes it) afterwards.
-class SavedValue {
-public:
-    SavedValue(HKEY root, const char* key, const char* name);
-    ~SavedValue();
-
-private:
-    HKEY root_;
-    std::string key_, name_;
-    std::optional<std::string> text_;
-    std::optional<DWORD> number_;
-};
+using testing_support::SavedValue;
 
 class ShellTest : public ::testing::Test {
 protected:

@@ -152,6 +152,27 @@ std::vector<std::string> EntryNames(const std::string& folder) {
     return names;
 }
 
+namespace {
+
+void AddTree(const std::string& folder, const std::string& prefix, std::map<std::string, std::string>& tree) {
+    for (const std::string& name : EntryNames(folder)) {
+        std::string path = folder + "\\" + name;
+        DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) continue;
+        bool isFolder = attributes & FILE_ATTRIBUTE_DIRECTORY;
+        tree[prefix + name] = (isFolder ? "<folder>" : ReadFile(path)) + " " + std::to_string(attributes);
+        if (isFolder) AddTree(path, prefix + name + "\\", tree);
+    }
+}
+
+}  // namespace
+
+std::map<std::string, std::string> TreeContents(const std::string& folder) {
+    std::map<std::string, std::string> tree;
+    AddTree(folder, "", tree);
+    return tree;
+}
+
 MessageRecorder::MessageRecorder(int answer) : answer(answer) {
     ui::platform().messageBox = [this](HWND owner, const std::string& text, const std::string& caption, UINT flags) {
         shown.push_back({text, caption, flags, owner});

@@ -4,6 +4,7 @@
 
 #include "ui/platform.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,9 @@ std::string LongPath(const std::string& path);
 bool MakeLink(const std::string& link, const std::string& target);
 // The names of a folder's entries but "." and "..", sorted.
 std::vector<std::string> EntryNames(const std::string& folder);
+// Everything below a folder, links aside: each entry's path relative to it,
+// with a file's content or "<folder>" and its attributes.
+std::map<std::string, std::string> TreeContents(const std::string& folder);
 
 struct ShownMessage {
     std::string text, caption;

@@ -1,8 +1,8 @@
-#include "admin/components/folder_path.h"
+#include "shared/folder_path.h"
 
 #include <windows.h>
 
-namespace quorvel {
+namespace velmora {
 
 bool IsLink(unsigned long attributes) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
@@ -39,4 +39,4 @@ bool IsWithin(const std::string& path, const std::string& folder) {
                           outer.c_str(), static_cast<int>(outer.size())) == CSTR_EQUAL;
 }
 
-}  // namespace quorvel
+}  // namespace velmora

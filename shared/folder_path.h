@@ -1,9 +1,9 @@
-// Small path helpers that the folder components share.
+// Small path helpers that both programs share.
 #pragma once
 
 #include <string>
 
-namespace quorvel {
+namespace velmora {
 
 // Whether attributes, as the system gives them, are those of a link (a
 // reparse point: the NT family's folder links, Wine's view of a Unix link).
@@ -17,4 +17,4 @@ std::string FullPath(const std::string& path);
 // Whether path names folder or something inside it, letters' case aside.
 bool IsWithin(const std::string& path, const std::string& folder);
 
-}  // namespace quorvel
+}  // namespace velmora
