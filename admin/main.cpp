@@ -1,9 +1,9 @@
 // Quorvel: the administration program of the Velmora desktop.
-#include "admin/main_window.h"
-#include "admin/nomdossier.h"
-#include "admin/nouvracc.h"
-#include "admin/options.h"
-#include "admin/selectuser.h"
+#include "admin/main/main_window.h"
+#include "admin/dialogs/nomdossier.h"
+#include "admin/dialogs/nouvracc.h"
+#include "admin/dialogs/options.h"
+#include "admin/dialogs/selectuser.h"
 #include "ui/application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

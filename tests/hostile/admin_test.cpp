@@ -1,10 +1,10 @@
 // Damaged shortcut files through the administration program's list and its
 // Enter, copy and properties commands; damaged settings files through the
 // opening of a profile and the options dialog's OK.
-#include "tests/admin/main_window_fixture.h"
+#include "tests/admin/main/main_window_fixture.h"
 #include "tests/hostile/generated_files.h"
 
-#include "admin/parametres.h"
+#include "admin/rules/parametres.h"
 #include "ui/application.h"
 
 using namespace hostile;

@@ -1,6 +1,6 @@
 // A desktop profile configured through the administration program's own code
 // loads in the shell with what the administrator chose.
-#include "admin/options.h"
+#include "admin/dialogs/options.h"
 #include "shared/ansi_text.h"
 #include "shared/profile_store.h"
 #include "shared/registry.h"
